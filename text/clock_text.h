@@ -1,0 +1,34 @@
+// A formatted clock text: one fixed 256-byte area that every token appends
+// to. Only Append decides what fits; whatever does not is dropped.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <string_view>
+
+namespace kalvori {
+
+class ClockText {
+ public:
+  static constexpr std::size_t kCapacity = 256;
+
+  void Append(std::string_view piece) {
+    const std::size_t room = kCapacity - size_;
+    const std::size_t count = piece.size() < room ? piece.size() : room;
+    for (std::size_t i = 0; i < count; ++i) bytes_[size_ + i] = piece[i];
+    size_ += count;
+  }
+  void Append(char byte) {
+    if (size_ < kCapacity) bytes_[size_++] = byte;
+  }
+
+  std::string_view View() const { return std::string_view(bytes_.data(), size_); }
+  std::size_t Size() const { return size_; }
+  bool Empty() const { return size_ == 0; }
+
+ private:
+  std::array<char, kCapacity> bytes_{};
+  std::size_t size_ = 0;
+};
+
+}  // namespace kalvori
