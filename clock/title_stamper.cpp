@@ -128,7 +128,7 @@ std::size_t TitleStamper::RecognizedStampLength(WindowHandle window, std::string
 // and what its title now holds is unknown: its stamp is forgotten, so that
 // it is recognised by shape again later.
 bool TitleStamper::Write(WindowHandle window, const char* text) {
-  if (windows_.SetWindowText(window, text) == WriteResult::kDone) return true;
+  if (windows_.WriteWindowText(window, text) == WriteResult::kDone) return true;
   Forget(window);
   resting_.push_back({window, now_ + kHungWindowRestMs});
   return false;

@@ -26,7 +26,7 @@ class WindowSystem {
   virtual int WindowTextLength(WindowHandle window) = 0;
   // Replaces the title; a window of another thread that does not answer
   // within about 100 ms gives kTimedOut.
-  virtual WriteResult SetWindowText(WindowHandle window, const char* text) = 0;
+  virtual WriteResult WriteWindowText(WindowHandle window, const char* text) = 0;
   virtual std::uint64_t TickCount() = 0;  // milliseconds, monotonic
 };
 

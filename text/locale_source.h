@@ -37,7 +37,7 @@ class LocaleSource {
   virtual std::uint32_t ThreadLocale() = 0;
   // GetLocaleInfoA: characters written including the NUL, 0 on failure
   // (also when the text and its NUL do not fit into `size` bytes).
-  virtual int GetLocaleInfo(std::uint32_t locale, std::uint32_t item, char* buffer, int size) = 0;
+  virtual int LocaleInfo(std::uint32_t locale, std::uint32_t item, char* buffer, int size) = 0;
   // GetACP.
   virtual std::uint32_t AnsiCodePage() = 0;
   // GetCPInfo's lead-byte list: up to six (first, last) pairs, ended by a

@@ -25,7 +25,7 @@ bool IsWesternLanguage(std::uint16_t primary) {
 
 void FillLeadByteSet(LocaleSource& source, std::uint32_t locale, CodePageFacts& facts) {
   char codePageText[7] = {};
-  source.GetLocaleInfo(locale, locale_item::kDefaultAnsiCodePage, codePageText,
+  source.LocaleInfo(locale, locale_item::kDefaultAnsiCodePage, codePageText,
                        sizeof codePageText);
   codePageText[sizeof codePageText - 1] = '\0';
   long codePage = 0;
@@ -45,7 +45,7 @@ class LocaleReader {
 
   std::string Text(std::uint32_t item, const char* fallback) {
     char buffer[256];
-    if (source_.GetLocaleInfo(locale_, item, buffer, sizeof buffer) <= 0) return fallback;
+    if (source_.LocaleInfo(locale_, item, buffer, sizeof buffer) <= 0) return fallback;
     return std::string(buffer, strnlen(buffer, sizeof buffer));
   }
 
@@ -59,7 +59,7 @@ class LocaleReader {
   // so yields the default.
   char Character(std::uint32_t item, char fallback) {
     char buffer[2] = {};
-    if (source_.GetLocaleInfo(locale_, item, buffer, sizeof buffer) <= 0) return fallback;
+    if (source_.LocaleInfo(locale_, item, buffer, sizeof buffer) <= 0) return fallback;
     return buffer[0];
   }
 

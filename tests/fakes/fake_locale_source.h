@@ -13,7 +13,7 @@ class FakeLocaleSource : public LocaleSource {
   std::uint32_t PlatformId() override { return platformId; }
   std::uint32_t ThreadLocale() override { return threadLocale; }
 
-  int GetLocaleInfo(std::uint32_t locale, std::uint32_t item, char* buffer, int size) override {
+  int LocaleInfo(std::uint32_t locale, std::uint32_t item, char* buffer, int size) override {
     askedLocales[item] = locale;
     auto found = items.find(item);
     if (found == items.end()) return 0;

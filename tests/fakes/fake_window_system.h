@@ -55,7 +55,7 @@ class FakeWindowSystem : public WindowSystem {
     if (it == zOrder.end()) return 0;
     return it->hung ? -1 : static_cast<int>(it->title.size());
   }
-  WriteResult SetWindowText(WindowHandle window, const char* text) override {
+  WriteResult WriteWindowText(WindowHandle window, const char* text) override {
     writes.emplace_back(window, text);
     auto it = Locate(window);
     if (it == zOrder.end()) return WriteResult::kDone;

@@ -1,0 +1,66 @@
+# Windows build (mingw-w64, i686): the plug-in, the reference starter.dll,
+# the host program, and the tests that run under Wine.
+enable_language(RC)
+
+set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+set(CMAKE_LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+# A static C and C++ runtime: the DLLs import nothing but system DLLs.
+set(KALVORI_STATIC_RUNTIME -static -static-libgcc -static-libstdc++)
+
+add_library(kalvori_win32 STATIC
+  adapters/win32/win32_locale_source.cpp
+  adapters/win32/win32_text_platform.cpp
+  adapters/win32/win32_window_system.cpp
+  adapters/win32/starter_config_reader.cpp
+)
+target_link_libraries(kalvori_win32 PUBLIC kalvori_core)
+
+add_library(Kalvori SHARED
+  plugin/dll_main.cpp
+  plugin/exports.cpp
+  plugin/lifecycle.cpp
+  plugin/Kalvori.def
+  plugin/version.rc
+)
+set_target_properties(Kalvori PROPERTIES PREFIX "" SUFFIX ".plg")
+target_link_libraries(Kalvori PRIVATE kalvori_win32)
+target_link_options(Kalvori PRIVATE ${KALVORI_STATIC_RUNTIME} -Wl,--kill-at -Wl,--enable-stdcall-fixup)
+
+add_library(starter SHARED tools/starter/starter.cpp tools/starter/starter.def)
+set_target_properties(starter PROPERTIES PREFIX "")
+target_link_options(starter PRIVATE ${KALVORI_STATIC_RUNTIME} -Wl,--kill-at -Wl,--enable-stdcall-fixup)
+
+add_executable(kalvori-host tools/host/main.cpp tools/host/plugin_library.cpp)
+target_include_directories(kalvori-host PRIVATE ${CMAKE_SOURCE_DIR})
+target_link_libraries(kalvori-host PRIVATE kalvori_core)
+target_link_options(kalvori-host PRIVATE ${KALVORI_STATIC_RUNTIME})
+
+# GoogleTest from Debian's sources, cross-built.
+set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+
+file(GLOB KALVORI_WINE_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/wine/*.cpp)
+add_executable(kalvori_wine_tests ${KALVORI_WINE_TEST_SOURCES} tools/host/plugin_library.cpp)
+target_include_directories(kalvori_wine_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+target_link_libraries(kalvori_wine_tests PRIVATE kalvori_win32 gtest gmock gtest_main)
+target_link_options(kalvori_wine_tests PRIVATE ${KALVORI_STATIC_RUNTIME})
+add_dependencies(kalvori_wine_tests Kalvori starter kalvori-host)
+
+add_executable(kalvori_wine_helper tests/wine_helper/helper_main.cpp)
+target_link_options(kalvori_wine_helper PRIVATE ${KALVORI_STATIC_RUNTIME})
+add_dependencies(kalvori_wine_tests kalvori_wine_helper)
+
+# One Wine start runs every test of the binary.
+add_test(NAME wine_tests COMMAND kalvori_wine_tests
+         --gtest_output=xml:${CMAKE_BINARY_DIR}/reports/wine_tests.xml)
+# The regional settings again under other languages, checked for real.
+foreach(lang en_US de_DE ja_JP ko_KR)
+  add_test(NAME wine_locale_${lang} COMMAND kalvori_wine_tests
+           --gtest_filter=*Locale*:*DoubleByte*
+           --gtest_output=xml:${CMAKE_BINARY_DIR}/reports/wine_locale_${lang}.xml)
+  set_tests_properties(wine_locale_${lang} PROPERTIES
+                       ENVIRONMENT "LANG=${lang}.UTF-8;LC_ALL=${lang}.UTF-8;KALVORI_EXPECTED_LOCALE=${lang}")
+endforeach()
+add_test(NAME pe_exports_and_imports
+         COMMAND bash ${CMAKE_SOURCE_DIR}/scripts/check-pe.sh $<TARGET_FILE:Kalvori> $<TARGET_FILE:starter>)
