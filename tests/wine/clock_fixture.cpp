@@ -1,0 +1,60 @@
+#include "wine/clock_fixture.h"
+
+#include "host/host_info.h"
+
+namespace kalvori::wine_testing {
+
+ClockFixture::ClockFixture() : plugin_(std::make_unique<tools::PluginLibrary>(PluginPath())) {
+  WNDCLASSA windowClass = {};
+  windowClass.lpfnWndProc = DefWindowProcA;
+  windowClass.hInstance = GetModuleHandleA(nullptr);
+  windowClass.lpszClassName = "KalvoriTestHost";
+  RegisterClassA(&windowClass);
+  parent_ = CreateWindowExA(0, "KalvoriTestHost", "test host", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100,
+                            nullptr, nullptr, windowClass.hInstance, nullptr);
+}
+
+ClockFixture::~ClockFixture() {
+  if (running_ && plugin_ && plugin_->doneModule) plugin_->doneModule();
+  plugin_.reset();
+  DestroyWindow(parent_);
+  if (!configPath_.empty()) DeleteFileA(configPath_.c_str());
+}
+
+std::uint32_t ClockFixture::Start(const std::string& sectionLines) {
+  // A new file each time: the profile API caches a file by its time stamp.
+  static int starts = 0;
+  configPath_ = WriteFile("kalvori-test-" + std::to_string(GetCurrentProcessId()) + "-" +
+                              std::to_string(++starts) + ".ini",
+                          "[Kalvori]\r\n" + sectionLines);
+  host::HostInfo info = {};
+  info.words[host::kHostRecordOffset / 4] =
+      static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(hostRecord_));
+  info.words[host::kConfigFileOffset / 4] =
+      static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(configPath_.c_str()));
+  info.words[host::kParentWindowOffset / 4] =
+      static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(parent_));
+  const std::uint32_t result = plugin_->initGlobalModule(&info);
+  if (result != 0) {
+    running_ = true;
+    clockWindow_ = reinterpret_cast<HWND>(static_cast<std::uintptr_t>(ReportedWindow()));
+  }
+  return result;
+}
+
+std::uint32_t ClockFixture::Stop() {
+  running_ = false;
+  return plugin_->doneModule();
+}
+
+double ClockFixture::Pass() {
+  LARGE_INTEGER frequency, start, end;
+  QueryPerformanceFrequency(&frequency);
+  QueryPerformanceCounter(&start);
+  SendMessageA(clockWindow_, WM_TIMER, kClockTimer, 0);
+  QueryPerformanceCounter(&end);
+  return 1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) /
+         static_cast<double>(frequency.QuadPart);
+}
+
+}  // namespace kalvori::wine_testing
