@@ -43,7 +43,7 @@ add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM
 file(GLOB KALVORI_WINE_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/wine/*.cpp)
 add_executable(kalvori_wine_tests ${KALVORI_WINE_TEST_SOURCES} tools/host/plugin_library.cpp)
 target_include_directories(kalvori_wine_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
-target_link_libraries(kalvori_wine_tests PRIVATE kalvori_win32 gtest gmock gtest_main)
+target_link_libraries(kalvori_wine_tests PRIVATE kalvori_win32 gtest gmock gtest_main psapi)
 target_link_options(kalvori_wine_tests PRIVATE ${KALVORI_STATIC_RUNTIME})
 add_dependencies(kalvori_wine_tests Kalvori starter kalvori-host)
 

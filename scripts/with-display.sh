@@ -30,4 +30,8 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   wineboot -i >/dev/null 2>&1 || true
 fi
 wineserver -p 2>/dev/null || true  # persistent until cleanup
+# Start Wine's own services now, with no output: started later by a test,
+# they would inherit its output pipe and outlive it, and whoever reads that
+# pipe (ctest) would wait for them forever.
+wine cmd.exe /c exit </dev/null >/dev/null 2>&1 || true
 "$@"

@@ -4,7 +4,9 @@
 
 namespace kalvori::wine_testing {
 
-ClockFixture::ClockFixture() : plugin_(std::make_unique<tools::PluginLibrary>(PluginPath())) {
+ClockFixture::ClockFixture()
+    : starter_(LoadLibraryA((BuildFolder() + "\\starter.dll").c_str())),
+      plugin_(std::make_unique<tools::PluginLibrary>(PluginPath())) {
   WNDCLASSA windowClass = {};
   windowClass.lpfnWndProc = DefWindowProcA;
   windowClass.hInstance = GetModuleHandleA(nullptr);
@@ -19,14 +21,20 @@ ClockFixture::~ClockFixture() {
   plugin_.reset();
   DestroyWindow(parent_);
   if (!configPath_.empty()) DeleteFileA(configPath_.c_str());
+  if (starter_ != nullptr) FreeLibrary(starter_);
 }
 
 std::uint32_t ClockFixture::Start(const std::string& sectionLines) {
-  // A new file each time: the profile API caches a file by its time stamp.
-  static int starts = 0;
-  configPath_ = WriteFile("kalvori-test-" + std::to_string(GetCurrentProcessId()) + "-" +
-                              std::to_string(++starts) + ".ini",
-                          "[Kalvori]\r\n" + sectionLines);
+  // A new file for new settings: the profile API caches a file by its time
+  // stamp, so rewriting one within a second could read the old settings.
+  static int files = 0;
+  if (configPath_.empty() || sectionLines != sectionLines_) {
+    if (!configPath_.empty()) DeleteFileA(configPath_.c_str());
+    sectionLines_ = sectionLines;
+    configPath_ = WriteFile("kalvori-test-" + std::to_string(GetCurrentProcessId()) + "-" +
+                                std::to_string(++files) + ".ini",
+                            "[Kalvori]\r\n" + sectionLines);
+  }
   host::HostInfo info = {};
   info.words[host::kHostRecordOffset / 4] =
       static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(hostRecord_));

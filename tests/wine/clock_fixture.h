@@ -37,10 +37,12 @@ class ClockFixture {
   void Unload() { plugin_.reset(); }
 
  private:
+  HMODULE starter_ = nullptr;  // the host's reader, loaded for the host's whole life
   std::unique_ptr<tools::PluginLibrary> plugin_;
   HWND parent_ = nullptr;
   HWND clockWindow_ = nullptr;
   std::string configPath_;
+  std::string sectionLines_;
   std::uint32_t hostRecord_[64] = {};
   bool running_ = false;
 };

@@ -97,7 +97,33 @@ HWND CreateHostWindow() {
                          100, nullptr, nullptr, windowClass.hInstance, nullptr);
 }
 
+// The host's configuration reader lies beside the host and stays loaded for
+// the host's whole life, as a shell host keeps its own.
+class StarterLibrary {
+ public:
+  StarterLibrary() {
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string folder = path;
+    folder = folder.substr(0, folder.find_last_of("\\/") + 1);
+    module_ = LoadLibraryA((folder + "starter.dll").c_str());
+  }
+  ~StarterLibrary() {
+    if (module_ != nullptr) FreeLibrary(module_);
+  }
+  StarterLibrary(const StarterLibrary&) = delete;
+  StarterLibrary& operator=(const StarterLibrary&) = delete;
+  bool Loaded() const { return module_ != nullptr; }
+
+ private:
+  HMODULE module_ = nullptr;
+};
+
 int Run(const std::string& path, const std::string& config, long seconds) {
+  StarterLibrary starter;
+  if (!starter.Loaded()) {
+    std::fprintf(stderr, "kalvori-host: no starter.dll beside the host; settings take defaults\n");
+  }
   PluginLibrary plugin(path);
   if (!plugin.Problem().empty()) {
     std::fprintf(stderr, "kalvori-host: %s\n", plugin.Problem().c_str());
