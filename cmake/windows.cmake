@@ -69,3 +69,23 @@ foreach(lang en_US de_DE ja_JP ko_KR)
 endforeach()
 add_test(NAME pe_exports_and_imports
          COMMAND bash ${CMAKE_SOURCE_DIR}/scripts/check-pe.sh $<TARGET_FILE:Kalvori> $<TARGET_FILE:starter>)
+
+# The release archive: the plug-in, the try-it host with its reader, the
+# user's guide and a sample configuration.
+set(KALVORI_RELEASE_ZIP ${CMAKE_BINARY_DIR}/Kalvori-${PROJECT_VERSION}.zip)
+add_custom_command(
+  OUTPUT ${KALVORI_RELEASE_ZIP}
+  COMMAND ${CMAKE_COMMAND} -E rm -rf release ${KALVORI_RELEASE_ZIP}
+  COMMAND ${CMAKE_COMMAND} -E make_directory release/Kalvori
+  COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:Kalvori> $<TARGET_FILE:starter>
+          $<TARGET_FILE:kalvori-host> ${CMAKE_SOURCE_DIR}/docs/user-guide.md
+          ${CMAKE_SOURCE_DIR}/docs/kalvori.ini release/Kalvori/
+  COMMAND ${CMAKE_COMMAND} -E chdir release ${CMAKE_COMMAND} -E tar cf ${KALVORI_RELEASE_ZIP}
+          --format=zip Kalvori
+  DEPENDS Kalvori starter kalvori-host ${CMAKE_SOURCE_DIR}/docs/user-guide.md
+          ${CMAKE_SOURCE_DIR}/docs/kalvori.ini
+  WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
+  COMMENT "Packing ${KALVORI_RELEASE_ZIP}")
+add_custom_target(release_zip DEPENDS ${KALVORI_RELEASE_ZIP})
+add_test(NAME release_zip_contents
+         COMMAND bash -c "unzip -l '${KALVORI_RELEASE_ZIP}' | grep -c -E 'Kalvori/(Kalvori.plg|starter.dll|kalvori-host.exe|user-guide.md|kalvori.ini)$' | grep -qx 5")

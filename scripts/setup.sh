@@ -9,7 +9,7 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   g++-mingw-w64-i686-posix binutils-mingw-w64-i686
   wine wine32:i386 wine32-preloader:i386 wine64
-  xvfb x11-utils xdotool imagemagick openbox locales zip
+  xvfb x11-utils xdotool imagemagick openbox locales zip unzip
   qemu-user-static binfmt-support
 )
 

@@ -30,6 +30,7 @@ stage "short fuzzing runs" bash "$root/scripts/fuzz.sh" "$build/sanitize" "${KAL
 stage "Windows build" cmake -S "$root" -B "$build/win" \
   -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" -DCMAKE_BUILD_TYPE=Release >/dev/null
 stage "Windows build" cmake --build "$build/win" -j "$jobs"
+stage "release archive" cmake --build "$build/win" --target release_zip
 # Under user-mode emulation a Wine start now and then dies of causes outside
 # the project; such a run is repeated once.
 stage "Wine tests" "$root/scripts/with-display.sh" \
