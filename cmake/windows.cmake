@@ -54,7 +54,7 @@ add_dependencies(kalvori_wine_tests kalvori_wine_helper)
 # One Wine start runs every test of the binary.
 # (The per-language tests run below, each under its own LANG.)
 add_test(NAME wine_tests COMMAND kalvori_wine_tests --gtest_filter=-*Locale*:*DoubleByte*
-         --gtest_output=xml:${CMAKE_BINARY_DIR}/reports/wine_tests.xml)
+         --gtest_output=xml:Z:${CMAKE_BINARY_DIR}/reports/wine_tests.xml)
 # The regional settings again under other languages, checked for real.
 foreach(lang en_US de_DE ja_JP ko_KR)
   set(filter *Locale*)
@@ -63,7 +63,7 @@ foreach(lang en_US de_DE ja_JP ko_KR)
   endif()
   add_test(NAME wine_locale_${lang} COMMAND kalvori_wine_tests
            --gtest_filter=${filter}
-           --gtest_output=xml:${CMAKE_BINARY_DIR}/reports/wine_locale_${lang}.xml)
+           --gtest_output=xml:Z:${CMAKE_BINARY_DIR}/reports/wine_locale_${lang}.xml)
   set_tests_properties(wine_locale_${lang} PROPERTIES
                        ENVIRONMENT "LANG=${lang}.UTF-8;LC_ALL=${lang}.UTF-8;KALVORI_EXPECTED_LOCALE=${lang}")
 endforeach()

@@ -25,21 +25,34 @@ ClockFixture::~ClockFixture() {
 }
 
 std::uint32_t ClockFixture::Start(const std::string& sectionLines) {
+  return StartWithFile("[Kalvori]\r\n" + sectionLines);
+}
+
+std::uint32_t ClockFixture::StartWithFile(const std::string& fileText) {
   // A new file for new settings: the profile API caches a file by its time
   // stamp, so rewriting one within a second could read the old settings.
   static int files = 0;
-  if (configPath_.empty() || sectionLines != sectionLines_) {
+  if (configPath_.empty() || fileText != fileText_) {
     if (!configPath_.empty()) DeleteFileA(configPath_.c_str());
-    sectionLines_ = sectionLines;
+    fileText_ = fileText;
     configPath_ = WriteFile("kalvori-test-" + std::to_string(GetCurrentProcessId()) + "-" +
                                 std::to_string(++files) + ".ini",
-                            "[Kalvori]\r\n" + sectionLines);
+                            fileText);
   }
+  return StartWith(configPath_.c_str());
+}
+
+std::uint32_t ClockFixture::StartWithoutFile() {
+  static const std::string missing = BuildFolder() + "\\no-such-file.ini";
+  return StartWith(missing.c_str());
+}
+
+std::uint32_t ClockFixture::StartWith(const char* configPath) {
   host::HostInfo info = {};
   info.words[host::kHostRecordOffset / 4] =
       static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(hostRecord_));
   info.words[host::kConfigFileOffset / 4] =
-      static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(configPath_.c_str()));
+      static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(configPath));
   info.words[host::kParentWindowOffset / 4] =
       static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(parent_));
   const std::uint32_t result = plugin_->initGlobalModule(&info);

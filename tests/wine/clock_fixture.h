@@ -24,6 +24,10 @@ class ClockFixture {
 
   // Writes the [Kalvori] section (lines of key=value) and starts the plug-in.
   std::uint32_t Start(const std::string& sectionLines);
+  // Starts with this whole configuration file.
+  std::uint32_t StartWithFile(const std::string& fileText);
+  // Starts with a configuration file that does not exist.
+  std::uint32_t StartWithoutFile();
   std::uint32_t Stop();
 
   // One stamping pass, as the timer would run it; returns its duration in ms.
@@ -42,9 +46,10 @@ class ClockFixture {
   HWND parent_ = nullptr;
   HWND clockWindow_ = nullptr;
   std::string configPath_;
-  std::string sectionLines_;
+  std::string fileText_;
   std::uint32_t hostRecord_[64] = {};
   bool running_ = false;
+  std::uint32_t StartWith(const char* configPath);
 };
 
 }  // namespace kalvori::wine_testing

@@ -3,7 +3,8 @@
 //   kalvori_wine_helper TITLE [--hang-after MS] [--retitle-every MS] [--lifetime S]
 //
 // --hang-after stops pumping messages after MS milliseconds (a hung window);
-// --retitle-every sets its own title to "TITLE n" every MS milliseconds.
+// --retitle-every sets its own title to "TITLE n" every MS milliseconds;
+// --crowd N adds N more top-level windows "Crowd i", every tenth visible.
 #include <windows.h>
 
 #include <cstdio>
@@ -41,11 +42,12 @@ LRESULT CALLBACK HelperWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
 int main(int argc, char** argv) {
   if (argc < 2) return 2;
   baseTitle = argv[1];
-  long hangAfter = 0, retitleEvery = 0, lifetime = 60;
+  long hangAfter = 0, retitleEvery = 0, lifetime = 60, crowd = 0;
   for (int i = 2; i + 1 < argc; i += 2) {
     if (!std::strcmp(argv[i], "--hang-after")) hangAfter = std::strtol(argv[i + 1], nullptr, 10);
     if (!std::strcmp(argv[i], "--retitle-every")) retitleEvery = std::strtol(argv[i + 1], nullptr, 10);
     if (!std::strcmp(argv[i], "--lifetime")) lifetime = std::strtol(argv[i + 1], nullptr, 10);
+    if (!std::strcmp(argv[i], "--crowd")) crowd = std::strtol(argv[i + 1], nullptr, 10);
   }
   WNDCLASSA windowClass = {};
   windowClass.lpfnWndProc = HelperWindowProc;
@@ -55,6 +57,11 @@ int main(int argc, char** argv) {
   HWND window = CreateWindowExA(0, "KalvoriTestHelper", baseTitle.c_str(),
                                 WS_OVERLAPPEDWINDOW | WS_VISIBLE, 50, 50, 400, 200, nullptr,
                                 nullptr, windowClass.hInstance, nullptr);
+  for (long i = 0; i < crowd; ++i) {
+    const std::string title = "Crowd " + std::to_string(i);
+    CreateWindowExA(0, "STATIC", title.c_str(), WS_POPUP | (i % 10 == 0 ? WS_VISIBLE : 0), 0, 0,
+                    10, 10, nullptr, nullptr, nullptr, nullptr);
+  }
   SetForegroundWindow(window);
   if (hangAfter > 0) SetTimer(window, 1, static_cast<UINT>(hangAfter), nullptr);
   if (retitleEvery > 0) SetTimer(window, 2, static_cast<UINT>(retitleEvery), nullptr);
