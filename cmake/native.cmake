@@ -16,7 +16,7 @@ if(KALVORI_BENCH AND NOT KALVORI_SANITIZE)
     file(GLOB KALVORI_BENCH_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/bench/*.cpp)
     add_executable(kalvori_bench ${KALVORI_BENCH_SOURCES})
     target_link_libraries(kalvori_bench PRIVATE kalvori_core benchmark::benchmark)
-    target_include_directories(kalvori_bench PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+    target_include_directories(kalvori_bench PRIVATE ${CMAKE_SOURCE_DIR}/tests ${CMAKE_SOURCE_DIR})
   endif()
 endif()
 

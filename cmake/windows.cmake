@@ -89,3 +89,10 @@ add_custom_command(
 add_custom_target(release_zip DEPENDS ${KALVORI_RELEASE_ZIP})
 add_test(NAME release_zip_contents
          COMMAND bash -c "unzip -l '${KALVORI_RELEASE_ZIP}' | grep -c -E 'Kalvori/(Kalvori.plg|starter.dll|kalvori-host.exe|user-guide.md|kalvori.ini)$' | grep -qx 5")
+
+# Figures of the real window system (scripts/bench.sh runs it).
+add_executable(kalvori_wine_bench tests/wine_bench/bench_main.cpp tests/wine/wine_support.cpp
+                                  tests/wine/clock_fixture.cpp tools/host/plugin_library.cpp)
+target_include_directories(kalvori_wine_bench PRIVATE ${CMAKE_SOURCE_DIR}/tests ${CMAKE_SOURCE_DIR})
+target_link_options(kalvori_wine_bench PRIVATE ${KALVORI_STATIC_RUNTIME})
+add_dependencies(kalvori_wine_bench Kalvori starter)

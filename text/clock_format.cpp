@@ -17,9 +17,15 @@ bool StartsWithIgnoringCase(std::string_view text, std::size_t pos, std::string_
   return true;
 }
 
+constexpr std::string_view kAmPmSlash = "AM/PM";
+constexpr std::string_view kAPSlash = "A/P";
+constexpr std::string_view kAmPm = "AMPM";
+constexpr std::string_view kFullDay = "AAAA";
+constexpr std::string_view kShortDay = "AAA";
+
 bool StartsWithAmPmForm(std::string_view text, std::size_t pos) {
-  return StartsWithIgnoringCase(text, pos, "AM/PM") || StartsWithIgnoringCase(text, pos, "A/P") ||
-         StartsWithIgnoringCase(text, pos, "AMPM");
+  return StartsWithIgnoringCase(text, pos, kAmPmSlash) ||
+         StartsWithIgnoringCase(text, pos, kAPSlash) || StartsWithIgnoringCase(text, pos, kAmPm);
 }
 
 std::string_view UpToNul(std::string_view text) { return text.substr(0, text.find('\0')); }
@@ -31,19 +37,26 @@ std::string_view NameAt(const std::array<std::string, N>& names, int index) {
 }
 
 // One interpretation of a text: the format text itself or an expanded picture.
+// Its date and time fields are decoded when a token first needs them.
 struct Level {
   std::string_view text;
   std::size_t pos = 0;
   char previousLetter = 0;
   bool twelveHour = false;
-  bool decoded = false;
+  bool timeDecoded = false;
+  bool dateDecoded = false;
   DecodedMoment moment;
 };
 
 class Formatter {
  public:
-  Formatter(DateTimeValue value, const RegionalSettings& regional, TextPlatform& platform)
-      : value_(value), codePage_(regional.codePage), locale_(regional.format), platform_(platform) {}
+  Formatter(DateTimeValue value, const RegionalSettings& regional, TextPlatform& platform,
+            ClockText& out)
+      : split_(SplitDateTime(value)),
+        codePage_(regional.codePage),
+        locale_(regional.format),
+        platform_(platform),
+        out_(out) {}
 
   void Interpret(std::string_view text) {
     text = UpToNul(text);
@@ -55,13 +68,18 @@ class Formatter {
     --depth_;
   }
 
-  const ClockText& Output() const { return out_; }
-
  private:
-  const DecodedMoment& Moment(Level& level) {
-    if (!level.decoded) {
-      level.moment = DecodeDateTime(value_);
-      level.decoded = true;
+  const DecodedMoment& Time(Level& level) {
+    if (!level.timeDecoded) {
+      DecodeTimeOfDay(split_.msOfDay, level.moment);
+      level.timeDecoded = true;
+    }
+    return level.moment;
+  }
+  const DecodedMoment& Date(Level& level) {
+    if (!level.dateDecoded) {
+      DecodeDate(split_.dayNumber, level.moment);
+      level.dateDecoded = true;
     }
     return level.moment;
   }
@@ -115,7 +133,7 @@ class Formatter {
   void Run(Level& level, char letter, int run) {
     switch (letter) {
       case 'Y': {
-        const int year = Moment(level).date.year;
+        const int year = Date(level).date.year;
         if (run <= 2) {
           Number(year % 100, 2);
         } else {
@@ -124,7 +142,7 @@ class Formatter {
         break;
       }
       case 'M': {
-        const int month = Moment(level).date.month;
+        const int month = Date(level).date.month;
         if (run <= 2) {
           Number(month, run);
         } else {
@@ -133,10 +151,10 @@ class Formatter {
         break;
       }
       case 'N':
-        Number(Moment(level).minute, run == 1 ? 1 : 2);
+        Number(Time(level).minute, run == 1 ? 1 : 2);
         break;
       case 'D': {
-        const DecodedMoment& moment = Moment(level);
+        const DecodedMoment& moment = Date(level);
         if (run <= 2) {
           Number(moment.date.day, run);
         } else if (run == 3) {
@@ -152,10 +170,10 @@ class Formatter {
         Hour(level, run);
         break;
       case 'S':
-        Number(Moment(level).second, run == 1 ? 1 : 2);
+        Number(Time(level).second, run == 1 ? 1 : 2);
         break;
       case 'Z':
-        Number(Moment(level).millisecond, run < 3 ? run : 3);
+        Number(Time(level).millisecond, run < 3 ? run : 3);
         break;
       case 'T':
         Interpret(run == 1 ? locale_.shortTimePicture : locale_.longTimePicture);
@@ -194,7 +212,7 @@ class Formatter {
       }
       ++p;
     }
-    int hour = Moment(level).hour;
+    int hour = Time(level).hour;
     if (level.twelveHour) {
       if (hour == 0) {
         hour = 12;
@@ -207,24 +225,24 @@ class Formatter {
 
   void AForm(Level& level, std::size_t start) {
     const std::string_view text = level.text;
-    const bool morning = Moment(level).hour < 12;
-    if (StartsWithIgnoringCase(text, start, "AM/PM")) {
+    const bool morning = Time(level).hour < 12;
+    if (StartsWithIgnoringCase(text, start, kAmPmSlash)) {
       out_.Append(text.substr(morning ? start : start + 3, 2));
       level.pos = start + 5;
       level.twelveHour = true;
-    } else if (StartsWithIgnoringCase(text, start, "A/P")) {
+    } else if (StartsWithIgnoringCase(text, start, kAPSlash)) {
       out_.Append(text[morning ? start : start + 2]);
       level.pos = start + 3;
       level.twelveHour = true;
-    } else if (StartsWithIgnoringCase(text, start, "AMPM")) {
+    } else if (StartsWithIgnoringCase(text, start, kAmPm)) {
       out_.Append(morning ? locale_.amText : locale_.pmText);
       level.pos = start + 4;
       level.twelveHour = true;
-    } else if (StartsWithIgnoringCase(text, start, "AAAA")) {
-      out_.Append(NameAt(locale_.dayFullNames, Moment(level).weekday));
+    } else if (StartsWithIgnoringCase(text, start, kFullDay)) {
+      out_.Append(NameAt(locale_.dayFullNames, Date(level).weekday));
       level.pos = start + 4;
-    } else if (StartsWithIgnoringCase(text, start, "AAA")) {
-      out_.Append(NameAt(locale_.dayAbbrevs, Moment(level).weekday));
+    } else if (StartsWithIgnoringCase(text, start, kShortDay)) {
+      out_.Append(NameAt(locale_.dayAbbrevs, Date(level).weekday));
       level.pos = start + 3;
     } else {
       out_.Append(text[start]);
@@ -246,7 +264,7 @@ class Formatter {
   void DateAndTime(Level& level) {
     if (depth_ >= kMaxDepth) return;  // pictures never expand inside a picture
     Interpret(locale_.shortDatePicture);
-    const DecodedMoment& moment = Moment(level);
+    const DecodedMoment& moment = Time(level);
     if (moment.hour != 0 || moment.minute != 0 || moment.second != 0) {
       out_.Append(' ');
       Interpret(locale_.longTimePicture);
@@ -255,7 +273,7 @@ class Formatter {
 
   // The era text for the value's date, up to its first NUL; empty on failure.
   std::string_view EraText(Level& level, const char* picture) {
-    const CivilDate& date = Moment(level).date;
+    const CivilDate& date = Date(level).date;
     const int written = platform_.FormatAltCalendarDate(date.year, date.month, date.day, picture,
                                                         eraBuffer_, sizeof eraBuffer_);
     if (written <= 0) return {};
@@ -299,6 +317,11 @@ class Formatter {
   }
 
   void Number(long value, int minDigits) {
+    if (value >= 0 && value < 100 && minDigits <= 2) {  // nearly every field
+      if (value >= 10 || minDigits == 2) out_.Append(static_cast<char>('0' + value / 10));
+      out_.Append(static_cast<char>('0' + value % 10));
+      return;
+    }
     char digits[24];
     int length = 0;
     unsigned long magnitude = value < 0 ? 0UL - static_cast<unsigned long>(value)
@@ -312,11 +335,11 @@ class Formatter {
     while (length > 0) out_.Append(digits[--length]);
   }
 
-  DateTimeValue value_;
+  const DayAndTime split_;
   const CodePageFacts& codePage_;
   const FormatLocale& locale_;
   TextPlatform& platform_;
-  ClockText out_;
+  ClockText& out_;
   int depth_ = 0;
   char eraBuffer_[256];
 };
@@ -325,10 +348,11 @@ class Formatter {
 
 ClockText FormatClockText(std::string_view format, DateTimeValue value,
                           const RegionalSettings& regional, TextPlatform& platform) {
-  Formatter formatter(value, regional, platform);
+  ClockText out;  // returned in place
+  Formatter formatter(value, regional, platform, out);
   format = UpToNul(format);
   formatter.Interpret(format.empty() ? std::string_view("C") : format);
-  return formatter.Output();
+  return out;
 }
 
 DateTimeValue CurrentLocalDateTime(TextPlatform& platform) {

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstring>
 #include <string_view>
 
 namespace kalvori {
@@ -15,7 +16,7 @@ class ClockText {
   void Append(std::string_view piece) {
     const std::size_t room = kCapacity - size_;
     const std::size_t count = piece.size() < room ? piece.size() : room;
-    for (std::size_t i = 0; i < count; ++i) bytes_[size_ + i] = piece[i];
+    if (count != 0) std::memcpy(bytes_.data() + size_, piece.data(), count);
     size_ += count;
   }
   void Append(char byte) {
@@ -27,7 +28,7 @@ class ClockText {
   bool Empty() const { return size_ == 0; }
 
  private:
-  std::array<char, kCapacity> bytes_{};
+  std::array<char, kCapacity> bytes_;  // only the first size_ bytes are ever read
   std::size_t size_ = 0;
 };
 

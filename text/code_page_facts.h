@@ -15,7 +15,8 @@ struct CodePageFacts {
   std::bitset<256> leadByteSet;
   bool doubleByteMode = false;
 
-  bool IsLeadByte(unsigned char byte) const { return leadByteSet.test(byte); }
+  // Unchecked: every byte value is a valid index.
+  bool IsLeadByte(unsigned char byte) const { return leadByteSet[byte]; }
 
   // The number of bytes of the character that starts at `pos`: two for a
   // lead byte followed by a non-NUL byte inside the text, else one. A lead

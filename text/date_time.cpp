@@ -62,28 +62,28 @@ CivilDate CivilFromDayNumber(std::int64_t dayNumber) {
   return date;
 }
 
-DecodedMoment DecodeDateTime(DateTimeValue value) {
+DayAndTime SplitDateTime(DateTimeValue value) {
   if (std::isnan(value)) value = 0;
   if (value > kMaxDays) value = kMaxDays;
   if (value < -kMaxDays) value = -kMaxDays;
-  const std::int64_t t = std::llround(value * static_cast<double>(kMillisecondsPerDay));
-  std::int64_t dayNumber;
-  std::int64_t msOfDay;
-  if (t >= 0) {
-    dayNumber = t / kMillisecondsPerDay + kDayNumberOfEpoch;
-    msOfDay = t % kMillisecondsPerDay;
-  } else {
-    // Before the epoch the fraction's magnitude is the time of day.
-    dayNumber = kDayNumberOfEpoch - (-t) / kMillisecondsPerDay;
-    msOfDay = (-t) % kMillisecondsPerDay;
-  }
-  DecodedMoment moment;
-  if (dayNumber > 0) moment.date = CivilFromDayNumber(dayNumber);
+  // Half away from zero, as llround; exact here, since |ms| stays far below 2^52.
+  const double ms = value * static_cast<double>(kMillisecondsPerDay);
+  const std::int64_t t = static_cast<std::int64_t>(ms >= 0 ? ms + 0.5 : ms - 0.5);
+  if (t >= 0) return {t / kMillisecondsPerDay + kDayNumberOfEpoch, t % kMillisecondsPerDay};
+  // Before the epoch the fraction's magnitude is the time of day.
+  return {kDayNumberOfEpoch - (-t) / kMillisecondsPerDay, (-t) % kMillisecondsPerDay};
+}
+
+void DecodeDate(std::int64_t dayNumber, DecodedMoment& moment) {
+  moment.date = dayNumber > 0 ? CivilFromDayNumber(dayNumber) : CivilDate{};
   moment.weekday = static_cast<int>(dayNumber - FloorDiv(dayNumber, 7) * 7) + 1;
-  moment.hour = static_cast<int>(msOfDay / 3600000);
-  moment.minute = static_cast<int>(msOfDay / 60000 % 60);
-  moment.second = static_cast<int>(msOfDay % 60000 / 1000);
-  moment.millisecond = static_cast<int>(msOfDay % 1000);
+}
+
+DecodedMoment DecodeDateTime(DateTimeValue value) {
+  const DayAndTime split = SplitDateTime(value);
+  DecodedMoment moment;
+  DecodeDate(split.dayNumber, moment);
+  DecodeTimeOfDay(split.msOfDay, moment);
   return moment;
 }
 

@@ -48,6 +48,22 @@ struct DecodedMoment {
 // Rounds to the millisecond first, so date and time always agree.
 DecodedMoment DecodeDateTime(DateTimeValue value);
 
+// The two halves of the decoding: the rounded day number and millisecond of
+// the day, then the calendar date (the costlier half) only when needed.
+struct DayAndTime {
+  std::int64_t dayNumber;  // 0001-01-01 is day 1
+  std::int64_t msOfDay;
+};
+DayAndTime SplitDateTime(DateTimeValue value);
+inline void DecodeTimeOfDay(std::int64_t msOfDay, DecodedMoment& moment) {
+  const int ms = static_cast<int>(msOfDay);
+  moment.hour = ms / 3600000;
+  moment.minute = ms / 60000 % 60;
+  moment.second = ms % 60000 / 1000;
+  moment.millisecond = ms % 1000;
+}
+void DecodeDate(std::int64_t dayNumber, DecodedMoment& moment);
+
 DateTimeValue EncodeDateTime(const LocalTimeFields& fields);
 
 }  // namespace kalvori
