@@ -72,9 +72,9 @@ void BM_FormatClockText(benchmark::State& state) {
     ClockText text = FormatClockText(format.ours, value, regional, platform);
     benchmark::DoNotOptimize(text);
   }
-  state.counters["allocs/call"] = benchmark::Counter(
-      static_cast<double>(bench::AllocationCount() - allocationsBefore),
-      benchmark::Counter::kAvgIterations);
+  state.counters["allocs/call"] =
+      benchmark::Counter(static_cast<double>(bench::AllocationCount() - allocationsBefore),
+                         benchmark::Counter::kAvgIterations);
   state.SetLabel(format.ours);
 }
 

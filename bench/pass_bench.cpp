@@ -59,9 +59,9 @@ void BM_StampingPass(benchmark::State& state) {
   stamper.StampTitles();  // the foreground window carries its stamp from here on
   const std::size_t allocationsBefore = bench::AllocationCount();
   for (auto _ : state) stamper.StampTitles();
-  state.counters["allocs/pass"] = benchmark::Counter(
-      static_cast<double>(bench::AllocationCount() - allocationsBefore),
-      benchmark::Counter::kAvgIterations);
+  state.counters["allocs/pass"] =
+      benchmark::Counter(static_cast<double>(bench::AllocationCount() - allocationsBefore),
+                         benchmark::Counter::kAvgIterations);
   // Seconds per window, shown by the library as a time per window.
   state.counters["per_window"] = benchmark::Counter(
       static_cast<double>(windows),

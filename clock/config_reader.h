@@ -12,8 +12,8 @@ class ConfigReader {
   virtual void OpenCFGr(std::uint32_t configFile, void* reader) = 0;
   virtual void FindSection(const char* section, std::int32_t zero, void* reader) = 0;
   virtual std::int32_t GetCFGInt(const char* key, std::int32_t fallback, void* reader) = 0;
-  virtual void GetCFGString(const char* key, const char* fallback, char* buffer,
-                            std::int32_t size, void* reader) = 0;
+  virtual void GetCFGString(const char* key, const char* fallback, char* buffer, std::int32_t size,
+                            void* reader) = 0;
   virtual void CloseCFGr(void* reader) = 0;
 };
 

@@ -51,7 +51,8 @@ void LoadSettings(ConfigReader& reader, std::uint32_t configFile, ClockSettings&
   reader.OpenCFGr(configFile, readerBlock);
   reader.FindSection(SectionName, 0, readerBlock);
 
-  const std::int32_t format = reader.GetCFGInt(ParamTable[0].name, kDefaultFormatIndex, readerBlock);
+  const std::int32_t format =
+      reader.GetCFGInt(ParamTable[0].name, kDefaultFormatIndex, readerBlock);
   if (format == kUserFormatIndex) {
     reader.GetCFGString(ParamTable[1].name, kDefaultUserFormat, value, kValueBufferSize,
                         readerBlock);
@@ -69,8 +70,7 @@ void LoadSettings(ConfigReader& reader, std::uint32_t configFile, ClockSettings&
   reader.GetCFGString(ParamTable[3].name, kEmpty, value, kValueBufferSize, readerBlock);
   settings.titleFilters = SplitTitleFilters(BufferText(value));
 
-  settings.refreshPeriod =
-      reader.GetCFGInt(ParamTable[4].name, kDefaultRefreshPeriod, readerBlock);
+  settings.refreshPeriod = reader.GetCFGInt(ParamTable[4].name, kDefaultRefreshPeriod, readerBlock);
   reader.CloseCFGr(readerBlock);
 }
 

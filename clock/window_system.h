@@ -13,12 +13,12 @@ enum class WriteResult { kDone, kTimedOut };
 class WindowSystem {
  public:
   virtual ~WindowSystem() = default;
-  virtual WindowHandle ForegroundWindow() = 0;                // GetForegroundWindow
-  virtual WindowHandle FirstTopLevelWindow() = 0;             // FindWindowA(NULL, NULL)
-  virtual WindowHandle NextWindow(WindowHandle window) = 0;   // GetWindow(GW_HWNDNEXT)
-  virtual bool IsVisible(WindowHandle window) = 0;            // IsWindowVisible
-  virtual bool HasOwnerOrParent(WindowHandle window) = 0;     // GetParent != 0
-  virtual bool Exists(WindowHandle window) = 0;               // IsWindow
+  virtual WindowHandle ForegroundWindow() = 0;               // GetForegroundWindow
+  virtual WindowHandle FirstTopLevelWindow() = 0;            // FindWindowA(NULL, NULL)
+  virtual WindowHandle NextWindow(WindowHandle window) = 0;  // GetWindow(GW_HWNDNEXT)
+  virtual bool IsVisible(WindowHandle window) = 0;           // IsWindowVisible
+  virtual bool HasOwnerOrParent(WindowHandle window) = 0;    // GetParent != 0
+  virtual bool Exists(WindowHandle window) = 0;              // IsWindow
   // GetClassNameA / GetWindowTextA into `size` bytes; the text is NUL-terminated.
   virtual void ClassName(WindowHandle window, char* buffer, int size) = 0;
   virtual int WindowText(WindowHandle window, char* buffer, int size) = 0;

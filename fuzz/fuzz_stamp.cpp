@@ -33,9 +33,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string stamped = windows.TitleOf(1);
   if (stamped.compare(0, stamp.size(), stamp) != 0) std::abort();
   const std::string remainder = stamped.substr(stamp.size());
-  if (remainder != title && (title.size() != remainder.size() + stamp.size() ||
-                             title.compare(title.size() - remainder.size(), std::string::npos,
-                                           remainder) != 0)) {
+  if (remainder != title &&
+      (title.size() != remainder.size() + stamp.size() ||
+       title.compare(title.size() - remainder.size(), std::string::npos, remainder) != 0)) {
     std::abort();
   }
   windows.foreground = 2;

@@ -15,14 +15,14 @@ const char SectionName[] = "Kalvori";
 
 namespace {
 
-#define KALVORI_TOKEN_HELP                                                  \
-  "Show time in window title bar\r\n"                                       \
-  "Format: h  - Displays the hour without a leading zero (0-23)\r\n"        \
-  "hh - Displays the hour with a leading zero (00-23\r\n"                   \
-  "n  - Displays the minute without a leading zero (0-59)\r\n"              \
-  "nn - Displays the minute with a leading zero (00-59)\r\n"                \
-  "s  - Displays the second without a leading zero (0-59)\r\n"              \
-  "ss - Displays the second with a leading zero (00-59)\r\n"                \
+#define KALVORI_TOKEN_HELP                                                 \
+  "Show time in window title bar\r\n"                                      \
+  "Format: h  - Displays the hour without a leading zero (0-23)\r\n"       \
+  "hh - Displays the hour with a leading zero (00-23\r\n"                  \
+  "n  - Displays the minute without a leading zero (0-59)\r\n"             \
+  "nn - Displays the minute with a leading zero (00-59)\r\n"               \
+  "s  - Displays the second without a leading zero (0-59)\r\n"             \
+  "ss - Displays the second with a leading zero (00-59)\r\n"               \
   "am/pm - Uses the 12-hour clock for the preceding h or hh specifier\r\n" \
   "\r\n"
 

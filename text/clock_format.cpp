@@ -101,8 +101,17 @@ class Formatter {
       level.previousLetter = letter;
     }
     switch (letter) {
-      case 'Y': case 'M': case 'N': case 'D': case 'H': case 'S':
-      case 'Z': case 'T': case 'C': case 'E': case 'G': {
+      case 'Y':
+      case 'M':
+      case 'N':
+      case 'D':
+      case 'H':
+      case 'S':
+      case 'Z':
+      case 'T':
+      case 'C':
+      case 'E':
+      case 'G': {
         int run = 1;
         while (level.pos < text.size() && text[level.pos] == byte) {
           ++run;
@@ -324,8 +333,8 @@ class Formatter {
     }
     char digits[24];
     int length = 0;
-    unsigned long magnitude = value < 0 ? 0UL - static_cast<unsigned long>(value)
-                                        : static_cast<unsigned long>(value);
+    unsigned long magnitude =
+        value < 0 ? 0UL - static_cast<unsigned long>(value) : static_cast<unsigned long>(value);
     do {
       digits[length++] = static_cast<char>('0' + magnitude % 10);
       magnitude /= 10;

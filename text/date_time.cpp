@@ -22,9 +22,7 @@ constexpr double kMaxDays = 1.0e11;
 
 }  // namespace
 
-bool IsLeapYear(std::int64_t year) {
-  return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
+bool IsLeapYear(std::int64_t year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
 
 int DaysInMonth(std::int64_t year, int month) {
   if (month == 2 && IsLeapYear(year)) return 29;

@@ -9,8 +9,8 @@ const std::array<const char*, 13> kEnglishMonthNames = {
     "July", "August",  "September", "October", "November", "December"};
 const std::array<const char*, 8> kEnglishDayAbbrevs = {"",    "Sun", "Mon", "Tue",
                                                        "Wed", "Thu", "Fri", "Sat"};
-const std::array<const char*, 8> kEnglishDayNames = {
-    "", "Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
+const std::array<const char*, 8> kEnglishDayNames = {"",          "Sunday",   "Monday", "Tuesday",
+                                                     "Wednesday", "Thursday", "Friday", "Saturday"};
 
 FormatLocale::FormatLocale() {
   for (int i = 1; i <= 12; ++i) {

@@ -15,8 +15,18 @@ constexpr std::uint32_t kEnglishUs = 0x0409;
 // Languages whose code pages are single-byte on every NT system.
 bool IsWesternLanguage(std::uint16_t primary) {
   switch (primary) {
-    case 0x00: case 0x06: case 0x07: case 0x09: case 0x0A: case 0x0B:
-    case 0x0C: case 0x10: case 0x13: case 0x14: case 0x16: case 0x1D:
+    case 0x00:
+    case 0x06:
+    case 0x07:
+    case 0x09:
+    case 0x0A:
+    case 0x0B:
+    case 0x0C:
+    case 0x10:
+    case 0x13:
+    case 0x14:
+    case 0x16:
+    case 0x1D:
       return true;
     default:
       return false;
@@ -25,8 +35,7 @@ bool IsWesternLanguage(std::uint16_t primary) {
 
 void FillLeadByteSet(LocaleSource& source, std::uint32_t locale, CodePageFacts& facts) {
   char codePageText[7] = {};
-  source.LocaleInfo(locale, locale_item::kDefaultAnsiCodePage, codePageText,
-                       sizeof codePageText);
+  source.LocaleInfo(locale, locale_item::kDefaultAnsiCodePage, codePageText, sizeof codePageText);
   codePageText[sizeof codePageText - 1] = '\0';
   long codePage = 0;
   if (!ParseWholeNumber(codePageText, codePage)) codePage = source.AnsiCodePage();

@@ -15,8 +15,8 @@ class TextPlatform {
   virtual void UpperCase(char* bytes, std::size_t count) = 0;
   // GetDateFormatA with the thread's current locale and DATE_USE_ALT_CALENDAR:
   // characters written including the NUL, 0 on failure.
-  virtual int FormatAltCalendarDate(int year, int month, int day, const char* picture,
-                                    char* buffer, int size) = 0;
+  virtual int FormatAltCalendarDate(int year, int month, int day, const char* picture, char* buffer,
+                                    int size) = 0;
   // GetLocalTime.
   virtual LocalTimeFields LocalTime() = 0;
 };

@@ -19,7 +19,7 @@ std::uint32_t Win32LocaleSource::PlatformId() {
 std::uint32_t Win32LocaleSource::ThreadLocale() { return GetThreadLocale(); }
 
 int Win32LocaleSource::LocaleInfo(std::uint32_t locale, std::uint32_t item, char* buffer,
-                                     int size) {
+                                  int size) {
   return GetLocaleInfoA(locale, item, buffer, size);
 }
 

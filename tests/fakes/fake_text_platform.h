@@ -60,7 +60,7 @@ class FakeTextPlatform : public TextPlatform {
     now_.hour = static_cast<int>(ms / 3600000 % 24);
   }
 
-  CodePageFacts leadBytes;                    // what UpperCase steps over
+  CodePageFacts leadBytes;                      // what UpperCase steps over
   std::map<std::string, std::string> eraTexts;  // picture -> text
   std::vector<std::tuple<int, int, int, std::string>> eraCalls;
   int upperCaseCalls = 0;

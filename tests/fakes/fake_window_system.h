@@ -2,8 +2,8 @@
 #pragma once
 
 #include <algorithm>
-#include <functional>
 #include <cstring>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>

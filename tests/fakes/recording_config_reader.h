@@ -14,10 +14,10 @@ namespace kalvori::testing {
 
 struct ReaderCall {
   std::string function;
-  std::string key;           // section for FindSection
-  std::string fallback;      // GetCFGString's default, or GetCFGInt's as text
+  std::string key;       // section for FindSection
+  std::string fallback;  // GetCFGString's default, or GetCFGInt's as text
   bool fallbackIsNull = false;
-  std::int32_t number = 0;   // configFile, FindSection's zero, or buffer size
+  std::int32_t number = 0;  // configFile, FindSection's zero, or buffer size
   void* reader = nullptr;
   char* buffer = nullptr;
 };
@@ -37,8 +37,8 @@ class RecordingConfigReader : public ConfigReader {
   }
   void GetCFGString(const char* key, const char* fallback, char* buffer, std::int32_t size,
                     void* reader) override {
-    calls.push_back({"GetCFGString", key, fallback ? fallback : "", fallback == nullptr, size,
-                     reader, buffer});
+    calls.push_back(
+        {"GetCFGString", key, fallback ? fallback : "", fallback == nullptr, size, reader, buffer});
     auto raw = rawTexts.find(key);
     if (raw != rawTexts.end()) {  // bytes exactly as given, NUL or not
       std::memcpy(buffer, raw->second.data(), std::min<std::size_t>(raw->second.size(), size));
@@ -49,7 +49,9 @@ class RecordingConfigReader : public ConfigReader {
     std::strncpy(buffer, value.c_str(), size - 1);
     buffer[std::min<std::size_t>(value.size(), size - 1)] = '\0';
   }
-  void CloseCFGr(void* reader) override { calls.push_back({"CloseCFGr", "", "", false, 0, reader}); }
+  void CloseCFGr(void* reader) override {
+    calls.push_back({"CloseCFGr", "", "", false, 0, reader});
+  }
 
   std::map<std::string, std::int32_t> numbers;
   std::map<std::string, std::string> texts;

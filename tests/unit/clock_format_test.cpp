@@ -37,9 +37,15 @@ struct FormatCase {
 
 TEST_F(ClockFormatTest, BuiltinFormatsAndTheDefaultUserFormat) {
   const FormatCase cases[] = {
-      {"hh:mm", "14:05"},           {"hh:mm AMPM", "02:05 PM"},      {"hh:mm AM/PM", "02:05 PM"},
-      {"hh:mm A/P", "02:05 P"},     {"hh:mm:ss", "14:05:09"},        {"hh:mm:ss AMPM", "02:05:09 PM"},
-      {"hh:mm:ss AM/PM", "02:05:09 PM"}, {"hh:mm:ss A/P", "02:05:09 P"}, {"H:nn dd-mm-yy", "14:05 19-06-16"},
+      {"hh:mm", "14:05"},
+      {"hh:mm AMPM", "02:05 PM"},
+      {"hh:mm AM/PM", "02:05 PM"},
+      {"hh:mm A/P", "02:05 P"},
+      {"hh:mm:ss", "14:05:09"},
+      {"hh:mm:ss AMPM", "02:05:09 PM"},
+      {"hh:mm:ss AM/PM", "02:05:09 PM"},
+      {"hh:mm:ss A/P", "02:05:09 P"},
+      {"H:nn dd-mm-yy", "14:05 19-06-16"},
       {"[hh:mm] ", "[14:05] "},
   };
   for (const auto& c : cases) EXPECT_EQ(Format(c.format), c.expected) << c.format;
@@ -69,19 +75,29 @@ TEST_F(ClockFormatTest, TheLanguageByExample) {
 
 TEST_F(ClockFormatTest, FieldWidthsAndRuns) {
   const FormatCase cases[] = {
-      {"hhh", "14"},          // three h: two digits
-      {"yyy", "2016"},        {"yyyyy", "2016"}, {"y", "16"},
-      {"zzzz", "250"},        {"mmmmm", "June"}, {"nnn", "05"},
-      {"Hh", "1414"},         // two runs of one
-      {"hh:m", "14:5"},       // m after an hour is the minute
-      {"hh mmmm", "14 05"},   // an M run after an hour is never a month name
-      {"d mm", "19 06"},      // after a day it is the month
-      {"hh'x'mm", "14x05"},   // a quoted literal between keeps the hour
-      {"hh x mm", "14 x 06"}, // another letter ends it
-      {"Bob", "Bob"},         {"FIJKLOPQRUVWX", "FIJKLOPQRUVWX"},
-      {"aa", "aa"},           {"aaaaa", "Sundaya"},  // an a after "aaaa" starts afresh
-      {"AM/pm", "pm"},        {"Am/Pm", "Pm"},       {"a/P", "P"},
-      {"''", ""},             {"\"'\"", "'"},        {"'\"'", "\""},
+      {"hhh", "14"},  // three h: two digits
+      {"yyy", "2016"},
+      {"yyyyy", "2016"},
+      {"y", "16"},
+      {"zzzz", "250"},
+      {"mmmmm", "June"},
+      {"nnn", "05"},
+      {"Hh", "1414"},          // two runs of one
+      {"hh:m", "14:5"},        // m after an hour is the minute
+      {"hh mmmm", "14 05"},    // an M run after an hour is never a month name
+      {"d mm", "19 06"},       // after a day it is the month
+      {"hh'x'mm", "14x05"},    // a quoted literal between keeps the hour
+      {"hh x mm", "14 x 06"},  // another letter ends it
+      {"Bob", "Bob"},
+      {"FIJKLOPQRUVWX", "FIJKLOPQRUVWX"},
+      {"aa", "aa"},
+      {"aaaaa", "Sundaya"},  // an a after "aaaa" starts afresh
+      {"AM/pm", "pm"},
+      {"Am/Pm", "Pm"},
+      {"a/P", "P"},
+      {"''", ""},
+      {"\"'\"", "'"},
+      {"'\"'", "\""},
       {"'unclosed h", "unclosed h"},
       {"hh\\", "14\\"},
   };
@@ -94,9 +110,9 @@ TEST_F(ClockFormatTest, TwelveHourClockAroundMidnightAndNoon) {
     const char* format;
     const char* expected;
   } cases[] = {
-      {0, 30, "hh:mm AMPM", "12:30 AM"}, {12, 0, "hh:mm AMPM", "12:00 PM"},
-      {13, 7, "hh:mm A/P", "01:07 P"},   {0, 30, "hh:mm", "00:30"},
-      {12, 0, "hh:mm", "12:00"},         {13, 7, "hh:mm", "13:07"},
+      {0, 30, "hh:mm AMPM", "12:30 AM"},  {12, 0, "hh:mm AMPM", "12:00 PM"},
+      {13, 7, "hh:mm A/P", "01:07 P"},    {0, 30, "hh:mm", "00:30"},
+      {12, 0, "hh:mm", "12:00"},          {13, 7, "hh:mm", "13:07"},
       {11, 59, "h:nn am/pm", "11:59 am"},
   };
   for (const auto& c : cases) {
@@ -162,15 +178,15 @@ TEST_F(ClockFormatTest, TheFormatEndsAtItsFirstNul) {
 
 TEST_F(ClockFormatTest, LastHalfMillisecondOfTheDayIsTheNextMidnight) {
   const double value = EncodeDateTime({2016, 6, 19, 0, 0, 0, 0}) + 1.0 - 0.3 / 86400000.0;
-  EXPECT_EQ(std::string(FormatClockText("yyyy-mm-dd hh:nn:ss.zzz", value, regional_, platform_)
-                            .View()),
-            "2016-06-20 00:00:00.000");
+  EXPECT_EQ(
+      std::string(FormatClockText("yyyy-mm-dd hh:nn:ss.zzz", value, regional_, platform_).View()),
+      "2016-06-20 00:00:00.000");
 }
 
 TEST_F(ClockFormatTest, DateFieldsBeforeYear1ReadZero) {
-  EXPECT_EQ(std::string(FormatClockText("yyyy-mm-dd mmm|dddd", -693594.0, regional_, platform_)
-                            .View()),
-            "0000-00-00 |Sunday");
+  EXPECT_EQ(
+      std::string(FormatClockText("yyyy-mm-dd mmm|dddd", -693594.0, regional_, platform_).View()),
+      "0000-00-00 |Sunday");
 }
 
 class DoubleByteFormatTest : public ClockFormatTest {
@@ -185,9 +201,9 @@ class DoubleByteFormatTest : public ClockFormatTest {
 TEST_F(DoubleByteFormatTest, TrailBytesAreNeverTokens) {
   // 0x82 0x68 is one character whose second byte is an "h".
   EXPECT_EQ(Format("\x82h hh"), "\x82h 14");
-  EXPECT_EQ(Format("'\x82''"), "\x82'");      // the trail quote does not close
+  EXPECT_EQ(Format("'\x82''"), "\x82'");              // the trail quote does not close
   EXPECT_EQ(Format("hh \x82h AMPM"), "02 \x82h PM");  // the look-ahead steps over it
-  EXPECT_EQ(Format("mm\x82"), "06\x82");      // a lead byte at the very end
+  EXPECT_EQ(Format("mm\x82"), "06\x82");              // a lead byte at the very end
 }
 
 TEST_F(ClockFormatTest, EraTokensUseTheAlternativeCalendar) {

@@ -45,8 +45,8 @@ std::int64_t DayNumberBySummation(int y, int m, int d) {
 TEST(CalendarTest, EncodingAgreesWithTheSummationFormula) {
   struct Case {
     int y, m, d;
-  } cases[] = {{1, 1, 1},     {1899, 12, 30}, {1900, 2, 28}, {1900, 3, 1}, {2000, 2, 29},
-               {2016, 6, 19}, {2100, 3, 1},   {9999, 12, 31}};
+  } cases[] = {{1, 1, 1},     {1899, 12, 30}, {1900, 2, 28}, {1900, 3, 1},
+               {2000, 2, 29}, {2016, 6, 19},  {2100, 3, 1},  {9999, 12, 31}};
   for (const auto& c : cases) {
     EXPECT_EQ(DayNumberFromCivil(c.y, c.m, c.d), DayNumberBySummation(c.y, c.m, c.d));
   }

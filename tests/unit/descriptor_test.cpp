@@ -64,9 +64,8 @@ TEST_F(DescriptorTest, LabelsShowEachFormatFromItsOwnClockReading) {
   platform_.SetNow({2016, 6, 19, 14, 5, 9, 250});
   DescribePlugin(regional_, platform_);
   EXPECT_EQ(platform_.clockReadings, 8);
-  const char* expected[] = {"14:05",    "02:05 PM",    "02:05 PM",    "02:05 P",
-                            "14:05:09", "02:05:09 PM", "02:05:09 PM", "02:05:09 P",
-                            "User format"};
+  const char* expected[] = {"14:05",       "02:05 PM",    "02:05 PM",   "02:05 P",    "14:05:09",
+                            "02:05:09 PM", "02:05:09 PM", "02:05:09 P", "User format"};
   for (int i = 0; i < 9; ++i) EXPECT_STREQ(FormatChoices[i], expected[i]) << i;
 }
 

@@ -40,10 +40,10 @@ TEST_F(MatchingTest, SingleByteContainment) {
       {"", "", false},
       {"ab", "abc", false},
       {"Inbox", "inbox", true},
-      {"\xE9t\xE9", "\xC9T\xC9", true},  // Latin-1 letters by the code page
-      {"ab\0cd"s, "cd", false},          // nothing after a NUL is searched
-      {"abcd", "c\0x"s, true},           // a subtext counts up to its NUL
-      {"abcd", "\0c"s, false},           // and is empty when it starts with one
+      {"\xE9t\xE9", "\xC9T\xC9", true},              // Latin-1 letters by the code page
+      {"ab\0cd"s, "cd", false},                      // nothing after a NUL is searched
+      {"abcd", "c\0x"s, true},                       // a subtext counts up to its NUL
+      {"abcd", "\0c"s, false},                       // and is empty when it starts with one
       {"REDIVIZU,SHELLTRAY_WND,", "U,SHELL", true},  // no separators are known
       {"REDIVIZU,SHELLTRAY_WND,", "shelltray_wnd", true},
       {"REDIVIZU,SHELLTRAY_WND,", "Shell_TrayWnd", false},
@@ -64,23 +64,50 @@ TEST_F(MatchingTest, EmptyTextsAreNotUpperCased) {
 TEST_F(MatchingTest, DoubleByteOccurrencesMustStartOnACharacterBoundary) {
   UseShiftJis();
   // 0x83 0x41 is one character; its trail byte is an "A".
-  EXPECT_FALSE(Contains("\x83" "A", "A"));
-  EXPECT_FALSE(Contains("x\x83" "Ab", "ab"));
-  EXPECT_TRUE(Contains("\x83" "A" "A", "A"));        // a later occurrence counts
-  EXPECT_TRUE(Contains("\x83\x83" "A", "A"));        // after one whole character
-  EXPECT_FALSE(Contains("\x83\x83\x83" "A", "A"));   // the second byte of the second
-  EXPECT_FALSE(Contains("\x83\x83" "A", "\x83" "A"));  // starts inside the first
-  EXPECT_TRUE(Contains("a\x83" "A", "\x83" "A"));     // starts on a lead byte
+  EXPECT_FALSE(
+      Contains("\x83"
+               "A",
+               "A"));
+  EXPECT_FALSE(
+      Contains("x\x83"
+               "Ab",
+               "ab"));
+  EXPECT_TRUE(
+      Contains("\x83"
+               "A"
+               "A",
+               "A"));  // a later occurrence counts
+  EXPECT_TRUE(
+      Contains("\x83\x83"
+               "A",
+               "A"));  // after one whole character
+  EXPECT_FALSE(
+      Contains("\x83\x83\x83"
+               "A",
+               "A"));  // the second byte of the second
+  EXPECT_FALSE(
+      Contains("\x83\x83"
+               "A",
+               "\x83"
+               "A"));  // starts inside the first
+  EXPECT_TRUE(
+      Contains("a\x83"
+               "A",
+               "\x83"
+               "A"));  // starts on a lead byte
 }
 
 TEST(IsTrailByteTest, OddRunsOfLeadBytesBeforeMakeATrailByte) {
   CodePageFacts codePage;
   codePage.leadByteSet.set(0x83);
-  const std::string text = "\x83\x83\x83" "A\x83";
+  const std::string text =
+      "\x83\x83\x83"
+      "A\x83";
   EXPECT_FALSE(IsTrailByte(text, 0, codePage));  // double-byte mode off
   codePage.doubleByteMode = true;
   const bool expected[] = {false, true, false, true, false};
-  for (std::size_t i = 0; i < text.size(); ++i) EXPECT_EQ(IsTrailByte(text, i, codePage), expected[i]);
+  for (std::size_t i = 0; i < text.size(); ++i)
+    EXPECT_EQ(IsTrailByte(text, i, codePage), expected[i]);
   EXPECT_FALSE(IsTrailByte("\x83\0"s, 1, codePage));  // a NUL is never a trail byte
 }
 
@@ -92,9 +119,14 @@ TEST(TrimBlanksTest, RemovesBytesUpTo32FromBothEnds) {
       {" \t\r\n\0 "s, ""},
       {"\thh:mm AMPM\r\n", "hh:mm AMPM"},
       {"  a  b  ", "a  b"},
-      {"\x7F" "a\x7F", "\x7F" "a\x7F"},
+      {"\x7F"
+       "a\x7F",
+       "\x7F"
+       "a\x7F"},
       {"\xA0x\xFF", "\xA0x\xFF"},
-      {"\x01\x1F" "x", "x"},
+      {"\x01\x1F"
+       "x",
+       "x"},
   };
   for (const auto& c : cases) EXPECT_EQ(TrimBlanks(c.text), c.expected);
   const std::string once(TrimBlanks("  x y  "));

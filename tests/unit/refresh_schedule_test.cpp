@@ -23,18 +23,19 @@ TEST(RefreshScheduleTest, NextPassFallsJustAfterTheNearestWholeSecond) {
     std::int32_t period;
     std::uint32_t delay;
   } cases[] = {
-      {kNoon + 10, 999, 1000},    // on time: the next whole second
-      {kNoon + 10, 900, 1000},    // 900 ms rounds up to the next second
+      {kNoon + 10, 999, 1000},  // on time: the next whole second
+      {kNoon + 10, 900, 1000},  // 900 ms rounds up to the next second
       {kNoon + 10, 1000, 1000},
-      {kNoon + 300, 999, 710},    // a late pass: catch up to the next second
+      {kNoon + 300, 999, 710},  // a late pass: catch up to the next second
       {kNoon + 499, 999, 511},
-      {kNoon + 600, 999, 1410},   // nearer to the one after
-      {kNoon + 10, 2000, 2000},   // two seconds
-      {kNoon + 995, 999, 1015},   // just before a second
+      {kNoon + 600, 999, 1410},  // nearer to the one after
+      {kNoon + 10, 2000, 2000},  // two seconds
+      {kNoon + 995, 999, 1015},  // just before a second
       {kNoon, 999, 1010},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(AlignedDelay(c.now, c.period), c.delay) << c.now - kNoon << " ms, period " << c.period;
+    EXPECT_EQ(AlignedDelay(c.now, c.period), c.delay)
+        << c.now - kNoon << " ms, period " << c.period;
   }
 }
 

@@ -98,11 +98,16 @@ TEST(LoadFormatLocaleTest, ValuesOfAReadableLocale) {
   FakeLocaleSource source;
   source.threadLocale = 0x0407;
   source.items = {
-      {item::kDateSeparator, "."},        {item::kTimeSeparator, ""},
-      {item::kShortDate, "dd.MM.yyyy"},  {item::kLongDate, "dddd, d. MMMM yyyy"},
-      {item::kAmText, ""},                {item::kPmText, ""},
-      {item::kMonthName1 + 2, "M\xE4rz"}, {item::kAbbrevMonthName1, ""},
-      {item::kDayName1, "Montag"},        {item::kDayName1 + 6, "Sonntag"},
+      {item::kDateSeparator, "."},
+      {item::kTimeSeparator, ""},
+      {item::kShortDate, "dd.MM.yyyy"},
+      {item::kLongDate, "dddd, d. MMMM yyyy"},
+      {item::kAmText, ""},
+      {item::kPmText, ""},
+      {item::kMonthName1 + 2, "M\xE4rz"},
+      {item::kAbbrevMonthName1, ""},
+      {item::kDayName1, "Montag"},
+      {item::kDayName1 + 6, "Sonntag"},
       {item::kAbbrevDayName1 + 6, "So"},
   };
   const FormatLocale locale = LoadFormatLocale(source, CodePageFacts{});
@@ -132,10 +137,8 @@ TEST(LoadFormatLocaleTest, TimePicturesFromTheThreeNumbers) {
     const char *leadingZero, *time, *markPosition;
     const char *shortPicture, *longPicture;
   } cases[] = {
-      {"1", "0", "1", "AMPM hh:mm", "AMPM hh:mm:ss"},
-      {"1", "1", "1", "hh:mm", "hh:mm:ss"},
-      {"0", "0", "0", "h:mm AMPM", "h:mm:ss AMPM"},
-      {"0", "1", "0", "h:mm", "h:mm:ss"},
+      {"1", "0", "1", "AMPM hh:mm", "AMPM hh:mm:ss"}, {"1", "1", "1", "hh:mm", "hh:mm:ss"},
+      {"0", "0", "0", "h:mm AMPM", "h:mm:ss AMPM"},   {"0", "1", "0", "h:mm", "h:mm:ss"},
       {"x", "x", "x", "h:mm AMPM", "h:mm:ss AMPM"},  // not numbers: 0
   };
   for (const auto& c : cases) {

@@ -10,11 +10,11 @@ namespace kalvori {
 namespace {
 
 using ::testing::ElementsAre;
-using ::testing::IsEmpty;
-using ::testing::Pair;
 using testing::FakeTextPlatform;
 using testing::FakeWindow;
 using testing::FakeWindowSystem;
+using ::testing::IsEmpty;
+using ::testing::Pair;
 
 constexpr WindowHandle kEditor = 0x10;
 constexpr WindowHandle kMail = 0x20;
@@ -64,8 +64,8 @@ TEST_F(TitleStamperTest, ForegroundIsStampedAndRestoredWhenItLosesTheForeground)
 
   windows_.foreground = kMail;
   Pass();
-  EXPECT_THAT(windows_.writes, ElementsAre(Pair(kEditor, "Untitled - Editor"),
-                                           Pair(kMail, "[14:06] Inbox")));
+  EXPECT_THAT(windows_.writes,
+              ElementsAre(Pair(kEditor, "Untitled - Editor"), Pair(kMail, "[14:06] Inbox")));
   EXPECT_EQ(stamper_.RememberedCount(), 1u);
 }
 
@@ -99,8 +99,8 @@ TEST_F(TitleStamperTest, AStaleStampOfAnEarlierRunIsRecognisedByItsShape) {
   Add(kMail, "[23:59] Inbox");
   windows_.foreground = kMail;
   Pass();
-  EXPECT_THAT(windows_.writes, ElementsAre(Pair(kEditor, "Untitled - Editor"),
-                                           Pair(kMail, "[14:05] Inbox")));
+  EXPECT_THAT(windows_.writes,
+              ElementsAre(Pair(kEditor, "Untitled - Editor"), Pair(kMail, "[14:05] Inbox")));
 }
 
 TEST_F(TitleStamperTest, AStampWhoseLengthChangedIsRemovedWhole) {

@@ -15,7 +15,8 @@ constexpr const char* kHourMinute = "Format=0\r\n";  // "[hh:mm] "
 bool CarriesHourMinuteStamp(const std::string& title, const std::string& rest) {
   return title.size() == 8 + rest.size() && title[0] == '[' && std::isdigit(title[1]) &&
          std::isdigit(title[2]) && title[3] == ':' && std::isdigit(title[4]) &&
-         std::isdigit(title[5]) && title.compare(6, 2, "] ") == 0 && title.compare(8, rest.size(), rest) == 0;
+         std::isdigit(title[5]) && title.compare(6, 2, "] ") == 0 &&
+         title.compare(8, rest.size(), rest) == 0;
 }
 
 class ClockInWineTest : public ::testing::Test {
@@ -87,15 +88,16 @@ TEST_F(ClockInWineTest, OnlyTimer100RunsAPass) {
   EXPECT_EQ(SendMessageA(clock_.ClockWindow(), WM_TIMER, 7, 0), 0);
   EXPECT_EQ(TitleOf(editor.Handle()), "Editor");
   EXPECT_EQ(SendMessageA(clock_.ClockWindow(), WM_TIMER, 100, 0), 0);
-  EXPECT_TRUE(CarriesHourMinuteStamp(TitleOf(editor.Handle()), "Editor")) << TitleOf(editor.Handle());
+  EXPECT_TRUE(CarriesHourMinuteStamp(TitleOf(editor.Handle()), "Editor"))
+      << TitleOf(editor.Handle());
 }
 
 TEST_F(ClockInWineTest, TheTimerRunsPassesByItself) {
   ASSERT_NE(clock_.Start(std::string(kHourMinute) + "Refresh period (ms)=200\r\n"), 0u);
   TestWindow editor("Editor");
   editor.BringToFront();
-  EXPECT_TRUE(PumpUntil([&] { return CarriesHourMinuteStamp(TitleOf(editor.Handle()), "Editor"); },
-                        5000))
+  EXPECT_TRUE(
+      PumpUntil([&] { return CarriesHourMinuteStamp(TitleOf(editor.Handle()), "Editor"); }, 5000))
       << TitleOf(editor.Handle());
 }
 
@@ -186,7 +188,8 @@ TEST_F(ClockInWineTest, WithoutAConfigurationEveryValueIsItsDefault) {
 
 TEST_F(ClockInWineTest, AHungForegroundWindowOfAnotherProcessCostsAboutATimeout) {
   ASSERT_NE(clock_.Start(std::string(kHourMinute) + kQuietPeriod), 0u);
-  ChildProcess helper("\"" + BuildFolder() + "\\kalvori_wine_helper.exe\" \"Hung helper\" --hang-after 1500");
+  ChildProcess helper("\"" + BuildFolder() +
+                      "\\kalvori_wine_helper.exe\" \"Hung helper\" --hang-after 1500");
   ASSERT_TRUE(helper.Started());
   const HWND hung = WaitForWindow("Hung helper", 20000);
   ASSERT_NE(hung, nullptr);

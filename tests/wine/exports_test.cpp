@@ -20,8 +20,8 @@ using wine_testing::PluginPath;
 
 std::string Render(const char* format, const SYSTEMTIME& at, const RegionalSettings& regional,
                    TextPlatform& platform) {
-  const LocalTimeFields fields{at.wYear, at.wMonth, at.wDay, at.wHour, at.wMinute, at.wSecond,
-                               at.wMilliseconds};
+  const LocalTimeFields fields{at.wYear,   at.wMonth,  at.wDay,         at.wHour,
+                               at.wMinute, at.wSecond, at.wMilliseconds};
   return std::string(FormatClockText(format, EncodeDateTime(fields), regional, platform).View());
 }
 

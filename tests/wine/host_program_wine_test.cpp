@@ -41,7 +41,8 @@ TEST(HostProgramTest, ReportsAPluginThatCannotBeLoadedOrLacksExports) {
   ChildProcess missing(HostCommand("describe no-such-plugin.plg"), true);
   const std::string missingOutput = missing.WaitForOutput(30000);
   EXPECT_EQ(missing.ExitCode(), 1u);
-  EXPECT_NE(missingOutput.find("cannot load no-such-plugin.plg"), std::string::npos) << missingOutput;
+  EXPECT_NE(missingOutput.find("cannot load no-such-plugin.plg"), std::string::npos)
+      << missingOutput;
 
   ChildProcess notAPlugin(HostCommand("run \"" + BuildFolder() + "\\starter.dll\""), true);
   const std::string notAPluginOutput = notAPlugin.WaitForOutput(30000);
@@ -64,8 +65,8 @@ TEST(HostProgramTest, RunStampsARealNotepadWindowAndRestoresItAtStop) {
   ChildProcess host(
       HostCommand("run \"" + PluginPath() + "\" --config \"" + config + "\" --seconds 8"), true);
   ASSERT_TRUE(host.Started());
-  EXPECT_TRUE(PumpUntil([&] { return CarriesSecondsStamp(TitleOf(window), "Untitled - Notepad"); },
-                        20000))
+  EXPECT_TRUE(
+      PumpUntil([&] { return CarriesSecondsStamp(TitleOf(window), "Untitled - Notepad"); }, 20000))
       << TitleOf(window);
   const std::string output = host.WaitForOutput(60000);
   EXPECT_EQ(host.ExitCode(), 0u);

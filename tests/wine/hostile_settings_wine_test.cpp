@@ -22,7 +22,8 @@ struct HostileCase {
 std::string Section(const std::string& lines) { return "[Kalvori]\r\n" + lines; }
 
 std::string StampOf(const std::string& title, const std::string& rest) {
-  if (title.size() < rest.size() || title.compare(title.size() - rest.size(), rest.size(), rest) != 0) {
+  if (title.size() < rest.size() ||
+      title.compare(title.size() - rest.size(), rest.size(), rest) != 0) {
     return "<no " + rest + ">";
   }
   return title.substr(0, title.size() - rest.size());

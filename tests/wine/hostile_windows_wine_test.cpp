@@ -48,15 +48,16 @@ TEST(HostileWindowsTest, TitlesOf0To5000CharactersAreKeptWhole) {
 TEST(HostileWindowsTest, TwoThousandTopLevelWindows) {
   ClockFixture clock;
   ASSERT_NE(clock.Start(kSettings), 0u);
-  ChildProcess crowd("\"" + BuildFolder() + "\\kalvori_wine_helper.exe\" \"Crowd owner\" --crowd 2000");
+  ChildProcess crowd("\"" + BuildFolder() +
+                     "\\kalvori_wine_helper.exe\" \"Crowd owner\" --crowd 2000");
   ASSERT_NE(WaitForWindow("Crowd owner", 60000), nullptr);
   ASSERT_NE(WaitForWindow("Crowd 1999", 60000), nullptr);
   TestWindow editor("Crowd editor");
   editor.BringToFront();
   const double first = clock.Pass();
   const double second = clock.Pass();
-  std::printf("one pass over %d top-level windows: %.1f ms (first), %.1f ms (steady)\n", 2002, first,
-              second);
+  std::printf("one pass over %d top-level windows: %.1f ms (first), %.1f ms (steady)\n", 2002,
+              first, second);
   RecordProperty("pass_2000_windows_ms", std::to_string(second));
   EXPECT_TRUE(CarriesStamp(TitleOf(editor.Handle()), "Crowd editor"));
   for (int i = 0; i < 2000; i += 97) {
@@ -130,7 +131,8 @@ TEST(HostileWindowsTest, AWindowThatRenamesItselfEvery10Ms) {
     EXPECT_NE(title.find("Restless"), std::string::npos) << title;
     PumpMessages(15);
   }
-  std::printf("100 passes on a window renaming itself every 10 ms: stamped right after %d\n", stamped);
+  std::printf("100 passes on a window renaming itself every 10 ms: stamped right after %d\n",
+              stamped);
   EXPECT_GT(stamped, 0);
 }
 

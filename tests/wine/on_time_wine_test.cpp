@@ -82,12 +82,14 @@ TEST(OnTimeTest, EverySecondAppearsOnceSoonAfterItBegins) {
   }
   KillTimer(nullptr, freeTimer);
 
-  std::printf("aligned:      %zu seconds shown, %d repeated, %d skipped, lag p50 %ld ms, p95 %ld ms\n",
-              aligned.lags.size(), aligned.repeated, aligned.skipped, aligned.Percentile(50),
-              aligned.Percentile(95));
-  std::printf("free-running: %zu seconds shown, %d repeated, %d skipped, lag p50 %ld ms, p95 %ld ms\n",
-              freeRunning.lags.size(), freeRunning.repeated, freeRunning.skipped,
-              freeRunning.Percentile(50), freeRunning.Percentile(95));
+  std::printf(
+      "aligned:      %zu seconds shown, %d repeated, %d skipped, lag p50 %ld ms, p95 %ld ms\n",
+      aligned.lags.size(), aligned.repeated, aligned.skipped, aligned.Percentile(50),
+      aligned.Percentile(95));
+  std::printf(
+      "free-running: %zu seconds shown, %d repeated, %d skipped, lag p50 %ld ms, p95 %ld ms\n",
+      freeRunning.lags.size(), freeRunning.repeated, freeRunning.skipped,
+      freeRunning.Percentile(50), freeRunning.Percentile(95));
   RecordProperty("aligned_lag_p50_ms", std::to_string(aligned.Percentile(50)));
   RecordProperty("aligned_lag_p95_ms", std::to_string(aligned.Percentile(95)));
   RecordProperty("free_running_lag_p50_ms", std::to_string(freeRunning.Percentile(50)));

@@ -66,7 +66,8 @@ TEST(LocaleInWineTest, TheDateSeparatorReachesFormattedText) {
   const RegionalSettings regional = LoadRegionalSettings(source);
   Win32TextPlatform platform;
   const std::string text(
-      FormatClockText("d/m", EncodeDateTime({2016, 6, 19, 14, 5, 9, 0}), regional, platform).View());
+      FormatClockText("d/m", EncodeDateTime({2016, 6, 19, 14, 5, 9, 0}), regional, platform)
+          .View());
   EXPECT_EQ(text, std::string("19") + regional.format.dateSep + "6");
 }
 
@@ -79,9 +80,19 @@ TEST(DoubleByteInWineTest, JapaneseTitleDoesNotMatchAtATrailByte) {
   const auto contains = [&](const char* text, const char* sub) {
     return ContainsTextIgnoreCase(text, sub, regional.codePage, platform);
   };
-  EXPECT_FALSE(contains("\x83\x41" "BC - Editor", "abc"));
-  EXPECT_TRUE(contains("\x83\x41" "BC abc", "ABC"));
-  EXPECT_TRUE(contains("x \x83\x41" "BC", "\x83\x41" "bc"));
+  EXPECT_FALSE(
+      contains("\x83\x41"
+               "BC - Editor",
+               "abc"));
+  EXPECT_TRUE(
+      contains("\x83\x41"
+               "BC abc",
+               "ABC"));
+  EXPECT_TRUE(
+      contains("x \x83\x41"
+               "BC",
+               "\x83\x41"
+               "bc"));
   EXPECT_TRUE(contains("Notepad", "NOTEPAD"));
 }
 

@@ -5,10 +5,9 @@
 // 0), so private bytes are counted from the committed private regions of the
 // address space, and windows are counted directly; the API counts are still
 // checked, for a real Windows.
-#include <windows.h>
-#include <psapi.h>
-
 #include <gtest/gtest.h>
+#include <psapi.h>
+#include <windows.h>
 
 #include <string>
 
@@ -57,9 +56,8 @@ void Report(const char* what, const Usage& before, const Usage& after) {
       "%s: private bytes %lu -> %lu, windows %lu -> %lu, handles %lu -> %lu, GDI %lu -> %lu, "
       "USER %lu -> %lu\n",
       what, static_cast<unsigned long>(before.privateBytes),
-      static_cast<unsigned long>(after.privateBytes), before.windows, after.windows,
-      before.handles, after.handles, before.gdiObjects, after.gdiObjects, before.userObjects,
-      after.userObjects);
+      static_cast<unsigned long>(after.privateBytes), before.windows, after.windows, before.handles,
+      after.handles, before.gdiObjects, after.gdiObjects, before.userObjects, after.userObjects);
 }
 
 void ExpectNoGrowth(const Usage& before, const Usage& after) {
@@ -74,7 +72,8 @@ TEST(SoakTest, ThousandStartStopCyclesAndTenThousandPasses) {
   ClockFixture clock;
   TestWindow editor("Soak editor");
   TestWindow other("Soak other");
-  const std::string settings = std::string("Format=4\r\nFilter (by Text)=zz;yy;\r\n") + kQuietPeriod;
+  const std::string settings =
+      std::string("Format=4\r\nFilter (by Text)=zz;yy;\r\n") + kQuietPeriod;
 
   for (int i = 0; i < 50; ++i) {  // warm-up: caches, first allocations
     ASSERT_NE(clock.Start(settings), 0u);

@@ -46,8 +46,8 @@ TestWindow::TestWindow(const std::string& title, const char* className) {
   windowClass.hInstance = GetModuleHandleA(nullptr);
   windowClass.lpszClassName = className;
   RegisterClassA(&windowClass);  // fails harmlessly when already registered
-  window_ = CreateWindowExA(0, className, title.c_str(), WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100,
-                            100, 300, 150, nullptr, nullptr, windowClass.hInstance, nullptr);
+  window_ = CreateWindowExA(0, className, title.c_str(), WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100,
+                            300, 150, nullptr, nullptr, windowClass.hInstance, nullptr);
   PumpMessages(50);
 }
 

@@ -50,7 +50,8 @@ void PassCostWith50Windows() {
   double total = 0;
   const int passes = 200;
   for (int i = 0; i < passes; ++i) total += clock.Pass();
-  std::printf("pass over 50 real top-level windows: %.2f ms (mean of %d)\n", total / passes, passes);
+  std::printf("pass over 50 real top-level windows: %.2f ms (mean of %d)\n", total / passes,
+              passes);
 }
 
 void WritesPerMinute(const char* format, const char* shown, int seconds) {
@@ -61,9 +62,9 @@ void WritesPerMinute(const char* format, const char* shown, int seconds) {
   RegisterClassA(&windowClass);
   ClockFixture clock;
   clock.Start(std::string("Format=") + format + "\r\n");  // default period
-  HWND window = CreateWindowExA(0, "KalvoriCountingWindow", "Steady editor",
-                                WS_OVERLAPPEDWINDOW | WS_VISIBLE, 50, 50, 300, 150, nullptr,
-                                nullptr, windowClass.hInstance, nullptr);
+  HWND window =
+      CreateWindowExA(0, "KalvoriCountingWindow", "Steady editor", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                      50, 50, 300, 150, nullptr, nullptr, windowClass.hInstance, nullptr);
   SetForegroundWindow(window);
   PumpUntil([&] { return GetForegroundWindow() == window; }, 3000);
   PumpMessages(1500);  // the first stamp lands
@@ -73,7 +74,8 @@ void WritesPerMinute(const char* format, const char* shown, int seconds) {
   while (GetTickCount64() < end) {
     MSG message;
     while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-      if (message.message == WM_TIMER && message.hwnd == clock.ClockWindow() && message.wParam == 100) {
+      if (message.message == WM_TIMER && message.hwnd == clock.ClockWindow() &&
+          message.wParam == 100) {
         ++passes;
       }
       DispatchMessageA(&message);
@@ -81,10 +83,10 @@ void WritesPerMinute(const char* format, const char* shown, int seconds) {
     MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
   }
   const double scale = 60.0 / seconds;
-  std::printf("format %s: %.1f title writes per minute (%d in %d s), %.1f passes per minute; "
-              "a pass writing twice would make %.0f\n",
-              shown, settextCount * scale,
-              settextCount, seconds, passes * scale, 2 * passes * scale);
+  std::printf(
+      "format %s: %.1f title writes per minute (%d in %d s), %.1f passes per minute; "
+      "a pass writing twice would make %.0f\n",
+      shown, settextCount * scale, settextCount, seconds, passes * scale, 2 * passes * scale);
   DestroyWindow(window);
   UnregisterClassA("KalvoriCountingWindow", windowClass.hInstance);
 }
@@ -100,9 +102,10 @@ void SizeAndMemory() {
     clock.Start(std::string("Format=4\r\n") + kQuietPeriod);
     clock.Pass();
     const SIZE_T started = CommittedPrivateBytes();
-    std::printf("Kalvori.plg: %lu bytes on disk; private memory +%lu KiB loaded, +%lu KiB started\n",
-                attributes.nFileSizeLow, static_cast<unsigned long>((loaded - before) / 1024),
-                static_cast<unsigned long>((started - before) / 1024));
+    std::printf(
+        "Kalvori.plg: %lu bytes on disk; private memory +%lu KiB loaded, +%lu KiB started\n",
+        attributes.nFileSizeLow, static_cast<unsigned long>((loaded - before) / 1024),
+        static_cast<unsigned long>((started - before) / 1024));
   }
   FreeLibrary(starter);
 }

@@ -45,7 +45,8 @@ int main(int argc, char** argv) {
   long hangAfter = 0, retitleEvery = 0, lifetime = 60, crowd = 0;
   for (int i = 2; i + 1 < argc; i += 2) {
     if (!std::strcmp(argv[i], "--hang-after")) hangAfter = std::strtol(argv[i + 1], nullptr, 10);
-    if (!std::strcmp(argv[i], "--retitle-every")) retitleEvery = std::strtol(argv[i + 1], nullptr, 10);
+    if (!std::strcmp(argv[i], "--retitle-every"))
+      retitleEvery = std::strtol(argv[i + 1], nullptr, 10);
     if (!std::strcmp(argv[i], "--lifetime")) lifetime = std::strtol(argv[i + 1], nullptr, 10);
     if (!std::strcmp(argv[i], "--crowd")) crowd = std::strtol(argv[i + 1], nullptr, 10);
   }
@@ -54,13 +55,13 @@ int main(int argc, char** argv) {
   windowClass.hInstance = GetModuleHandleA(nullptr);
   windowClass.lpszClassName = "KalvoriTestHelper";
   RegisterClassA(&windowClass);
-  HWND window = CreateWindowExA(0, "KalvoriTestHelper", baseTitle.c_str(),
-                                WS_OVERLAPPEDWINDOW | WS_VISIBLE, 50, 50, 400, 200, nullptr,
-                                nullptr, windowClass.hInstance, nullptr);
+  HWND window =
+      CreateWindowExA(0, "KalvoriTestHelper", baseTitle.c_str(), WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                      50, 50, 400, 200, nullptr, nullptr, windowClass.hInstance, nullptr);
   for (long i = 0; i < crowd; ++i) {
     const std::string title = "Crowd " + std::to_string(i);
-    CreateWindowExA(0, "STATIC", title.c_str(), WS_POPUP | (i % 10 == 0 ? WS_VISIBLE : 0), 0, 0,
-                    10, 10, nullptr, nullptr, nullptr, nullptr);
+    CreateWindowExA(0, "STATIC", title.c_str(), WS_POPUP | (i % 10 == 0 ? WS_VISIBLE : 0), 0, 0, 10,
+                    10, nullptr, nullptr, nullptr, nullptr);
   }
   SetForegroundWindow(window);
   if (hangAfter > 0) SetTimer(window, 1, static_cast<UINT>(hangAfter), nullptr);

@@ -55,7 +55,8 @@ int Describe(const std::string& path) {
     std::fprintf(stderr, "kalvori-host: %s\n", plugin.Problem().c_str());
     return 1;
   }
-  if (!plugin.Problem().empty()) std::fprintf(stderr, "kalvori-host: %s\n", plugin.Problem().c_str());
+  if (!plugin.Problem().empty())
+    std::fprintf(stderr, "kalvori-host: %s\n", plugin.Problem().c_str());
   const kalvori::PluginInfoRecord* info = plugin.getPluginInfo();
   std::printf("size:        %u\n", info->size);
   std::printf("title:       %s\n", info->title);

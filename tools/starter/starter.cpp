@@ -71,8 +71,8 @@ __declspec(dllexport) std::int32_t __stdcall OpenCFGr(std::uint32_t configFile, 
   return 1;
 }
 
-__declspec(dllexport) std::int32_t __stdcall FindSection(const char* section, std::int32_t,
-                                                         void* reader) {
+__declspec(dllexport) std::int32_t
+    __stdcall FindSection(const char* section, std::int32_t, void* reader) {
   Reading* reading = ReadingOf(reader);
   if (reading == nullptr || section == nullptr) return 0;
   try {
@@ -83,8 +83,8 @@ __declspec(dllexport) std::int32_t __stdcall FindSection(const char* section, st
   return 1;
 }
 
-__declspec(dllexport) std::int32_t __stdcall GetCFGInt(const char* key, std::int32_t fallback,
-                                                       void* reader) {
+__declspec(dllexport) std::int32_t
+    __stdcall GetCFGInt(const char* key, std::int32_t fallback, void* reader) {
   Reading* reading = ReadingOf(reader);
   if (reading == nullptr || reading->path.empty() || key == nullptr) return fallback;
   char text[64] = {};
@@ -94,9 +94,9 @@ __declspec(dllexport) std::int32_t __stdcall GetCFGInt(const char* key, std::int
   return ParseInt32(text, value) ? value : fallback;
 }
 
-__declspec(dllexport) std::int32_t __stdcall GetCFGString(const char* key, const char* fallback,
-                                                          char* buffer, std::int32_t size,
-                                                          void* reader) {
+__declspec(dllexport) std::int32_t
+    __stdcall GetCFGString(const char* key, const char* fallback, char* buffer, std::int32_t size,
+                           void* reader) {
   if (buffer == nullptr || size <= 0) return 0;
   if (fallback == nullptr) fallback = "";
   Reading* reading = ReadingOf(reader);
@@ -104,9 +104,9 @@ __declspec(dllexport) std::int32_t __stdcall GetCFGString(const char* key, const
     lstrcpynA(buffer, fallback, size);
     return 0;
   }
-  return static_cast<std::int32_t>(GetPrivateProfileStringA(
-      reading->section.c_str(), key, fallback, buffer, static_cast<DWORD>(size),
-      reading->path.c_str()));
+  return static_cast<std::int32_t>(GetPrivateProfileStringA(reading->section.c_str(), key, fallback,
+                                                            buffer, static_cast<DWORD>(size),
+                                                            reading->path.c_str()));
 }
 
 __declspec(dllexport) std::int32_t __stdcall CloseCFGr(void* reader) {
