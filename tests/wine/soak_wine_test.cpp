@@ -6,8 +6,9 @@
 // address space, and windows are counted directly; the API counts are still
 // checked, for a real Windows.
 #include <gtest/gtest.h>
-#include <psapi.h>
 #include <windows.h>
+// after windows.h, which it needs
+#include <psapi.h>
 
 #include <string>
 
