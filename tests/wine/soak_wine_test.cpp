@@ -5,10 +5,11 @@
 // 0), so private bytes are counted from the committed private regions of the
 // address space, and windows are counted directly; the API counts are still
 // checked, for a real Windows.
-#include <gtest/gtest.h>
 #include <windows.h>
 // after windows.h, which it needs
 #include <psapi.h>
+
+#include <gtest/gtest.h>
 
 #include <string>
 
