@@ -5,11 +5,9 @@
 // 0), so private bytes are counted from the committed private regions of the
 // address space, and windows are counted directly; the API counts are still
 // checked, for a real Windows.
-#include <windows.h>
-// after windows.h, which it needs
-#include <psapi.h>
-
 #include <gtest/gtest.h>
+#include <psapi.h>  // needs windows.h first
+#include <windows.h>
 
 #include <string>
 
@@ -25,18 +23,6 @@ struct Usage {
   DWORD userObjects;
   DWORD windows;
 };
-
-SIZE_T CommittedPrivateBytes() {
-  SIZE_T total = 0;
-  MEMORY_BASIC_INFORMATION region;
-  for (const char* address = nullptr; VirtualQuery(address, &region, sizeof region) != 0;) {
-    if (region.State == MEM_COMMIT && region.Type == MEM_PRIVATE) total += region.RegionSize;
-    const char* next = static_cast<const char*>(region.BaseAddress) + region.RegionSize;
-    if (next <= address) break;
-    address = next;
-  }
-  return total;
-}
 
 BOOL CALLBACK CountWindow(HWND, LPARAM count) {
   ++*reinterpret_cast<DWORD*>(count);

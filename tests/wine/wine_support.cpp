@@ -123,6 +123,18 @@ HWND WaitForWindow(const std::string& title, DWORD timeoutMs) {
   return found;
 }
 
+SIZE_T CommittedPrivateBytes() {
+  SIZE_T total = 0;
+  MEMORY_BASIC_INFORMATION region;
+  for (const char* address = nullptr; VirtualQuery(address, &region, sizeof region) != 0;) {
+    if (region.State == MEM_COMMIT && region.Type == MEM_PRIVATE) total += region.RegionSize;
+    const char* next = static_cast<const char*>(region.BaseAddress) + region.RegionSize;
+    if (next <= address) break;
+    address = next;
+  }
+  return total;
+}
+
 std::string WriteFile(const std::string& name, const std::string& content) {
   const std::string path = BuildFolder() + "\\" + name;
   if (FILE* file = std::fopen(path.c_str(), "wb")) {

@@ -55,6 +55,10 @@ class ChildProcess {
 // Finds a top-level window by exact title, pumping while it waits.
 HWND WaitForWindow(const std::string& title, DWORD timeoutMs);
 
+// Committed private memory of this process, from its address space (Wine
+// reports no PrivateUsage).
+SIZE_T CommittedPrivateBytes();
+
 // Writes a text file (an INI configuration) beside the test program.
 std::string WriteFile(const std::string& name, const std::string& content);
 

@@ -26,18 +26,6 @@ LRESULT CALLBACK CountingWindowProc(HWND window, UINT message, WPARAM wParam, LP
   return DefWindowProcA(window, message, wParam, lParam);
 }
 
-SIZE_T CommittedPrivateBytes() {
-  SIZE_T total = 0;
-  MEMORY_BASIC_INFORMATION region;
-  for (const char* address = nullptr; VirtualQuery(address, &region, sizeof region) != 0;) {
-    if (region.State == MEM_COMMIT && region.Type == MEM_PRIVATE) total += region.RegionSize;
-    const char* next = static_cast<const char*>(region.BaseAddress) + region.RegionSize;
-    if (next <= address) break;
-    address = next;
-  }
-  return total;
-}
-
 void PassCostWith50Windows() {
   ClockFixture clock;
   clock.Start(std::string("Format=4\r\n") + kQuietPeriod);
