@@ -5,9 +5,12 @@
 // 0), so private bytes are counted from the committed private regions of the
 // address space, and windows are counted directly; the API counts are still
 // checked, for a real Windows.
-#include <gtest/gtest.h>
-#include <psapi.h>  // needs windows.h first
+// clang-format off
 #include <windows.h>
+#include <psapi.h>  // needs windows.h first
+// clang-format on
+
+#include <gtest/gtest.h>
 
 #include <string>
 
