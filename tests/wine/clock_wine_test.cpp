@@ -60,6 +60,25 @@ TEST_F(ClockInWineTest, ASecondStartReturnsZeroAndChangesNothing) {
 
 TEST_F(ClockInWineTest, StopWithoutStartReturnsZero) { EXPECT_EQ(clock_.Stop(), 0u); }
 
+TEST_F(ClockInWineTest, ANullRecordStartsNothing) {
+  EXPECT_EQ(clock_.Plugin().initGlobalModule(nullptr), 0u);
+  WNDCLASSA windowClass = {};
+  windowClass.lpfnWndProc = DefWindowProcA;
+  windowClass.hInstance = GetModuleHandleA(nullptr);
+  windowClass.lpszClassName = "Kalvorium ver. 1.1";
+  EXPECT_NE(RegisterClassA(&windowClass), 0);  // the class was never registered
+  UnregisterClassA("Kalvorium ver. 1.1", windowClass.hInstance);
+}
+
+TEST_F(ClockInWineTest, ANullHostRecordSkipsOnlyTheReport) {
+  std::uint32_t info[28] = {};
+  info[36 / 4] = static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(clock_.Parent()));
+  EXPECT_NE(clock_.Plugin().initGlobalModule(info), 0u);
+  EXPECT_NE(FindWindowExA(clock_.Parent(), nullptr, "Kalvorium ver. 1.1", nullptr), nullptr);
+  EXPECT_NE(clock_.Plugin().doneModule(), 0u);
+  EXPECT_EQ(FindWindowExA(clock_.Parent(), nullptr, "Kalvorium ver. 1.1", nullptr), nullptr);
+}
+
 TEST_F(ClockInWineTest, StopFreesTheClassAndStartAgainReportsANewWindow) {
   ASSERT_NE(clock_.Start(kQuietPeriod), 0u);
   const HWND first = clock_.ClockWindow();
