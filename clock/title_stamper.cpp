@@ -31,6 +31,8 @@ bool BeginsWithStampShape(std::string_view title, std::string_view stamp) {
 int Title::ReadFirst(WindowSystem& windows, WindowHandle window) {
   first_[0] = '\0';
   const int count = windows.WindowText(window, first_, sizeof first_);
+  timedOut_ = count < 0;
+  if (timedOut_) first_[0] = '\0';
   first_[sizeof first_ - 1] = '\0';
   text_ = std::string_view(first_, std::strlen(first_));
   return count;
@@ -56,6 +58,7 @@ ClockText TitleStamper::FormatStamp() {
 }
 
 bool TitleStamper::IsStampCandidate(WindowHandle window, Title& title) {
+  title.Clear();
   if (!windows_.IsVisible(window)) return false;
   if (windows_.HasOwnerOrParent(window)) return false;
   char className[kWindowTextLimit] = {};
@@ -86,8 +89,12 @@ void TitleStamper::Pass() {
   Title title;
   for (WindowHandle window = windows_.FirstTopLevelWindow(); window != 0;
        window = windows_.NextWindow(window)) {
-    if (IsResting(window) || !IsStampCandidate(window, title)) continue;
-    StampOne(window, foreground, title);
+    if (IsResting(window)) continue;
+    if (IsStampCandidate(window, title)) {
+      StampOne(window, foreground, title);
+    } else if (title.TimedOut()) {
+      Rest(window);
+    }
   }
 }
 
@@ -97,7 +104,7 @@ void TitleStamper::Pass() {
 void TitleStamper::StampOne(WindowHandle window, WindowHandle foreground, Title& title) {
   const ClockText stamp = FormatStamp();
   if (title.MayBeLonger() && !title.ReadWhole(windows_, window)) {
-    resting_.push_back({window, now_ + kHungWindowRestMs});
+    Rest(window);
     return;
   }
   const std::string_view text = title.Text();
@@ -130,8 +137,12 @@ std::size_t TitleStamper::RecognizedStampLength(WindowHandle window, std::string
 bool TitleStamper::Write(WindowHandle window, const char* text) {
   if (windows_.WriteWindowText(window, text) == WriteResult::kDone) return true;
   Forget(window);
-  resting_.push_back({window, now_ + kHungWindowRestMs});
+  Rest(window);
   return false;
+}
+
+void TitleStamper::Rest(WindowHandle window) {
+  resting_.push_back({window, now_ + kHungWindowRestMs});
 }
 
 void TitleStamper::RemoveStamps() noexcept {

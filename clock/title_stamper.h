@@ -29,8 +29,13 @@ constexpr std::uint64_t kHungWindowRestMs = 10000;
 class Title {
  public:
   std::string_view Text() const { return text_; }
-  // Reads up to 254 bytes; returns GetWindowTextA's count.
+  // Reads up to 254 bytes; returns GetWindowTextA's count, -1 on a timeout.
   int ReadFirst(WindowSystem& windows, WindowHandle window);
+  bool TimedOut() const { return timedOut_; }
+  void Clear() {
+    text_ = {};
+    timedOut_ = false;
+  }
   // After a full first read: the whole title. False when it cannot be had.
   bool ReadWhole(WindowSystem& windows, WindowHandle window);
   bool MayBeLonger() const { return text_.size() >= kWindowTextLimit - 1; }
@@ -39,6 +44,7 @@ class Title {
   char first_[kWindowTextLimit];
   std::string whole_;
   std::string_view text_;
+  bool timedOut_ = false;
 };
 
 class TitleStamper {
@@ -76,6 +82,7 @@ class TitleStamper {
   std::size_t RecognizedStampLength(WindowHandle window, std::string_view title,
                                     std::string_view stamp) const;
   bool Write(WindowHandle window, const char* text);
+  void Rest(WindowHandle window);
   const Remembered* Find(WindowHandle window) const;
   void Remember(WindowHandle window, const ClockText& stamp);
   void Forget(WindowHandle window);

@@ -21,6 +21,7 @@ class WindowSystem {
   virtual bool Exists(WindowHandle window) = 0;              // IsWindow
   // GetClassNameA / GetWindowTextA into `size` bytes; the text is NUL-terminated.
   virtual void ClassName(WindowHandle window, char* buffer, int size) = 0;
+  // The count of characters read, or -1 when the window did not answer in time.
   virtual int WindowText(WindowHandle window, char* buffer, int size) = 0;
   // The title's full length, or -1 when the window does not answer in time.
   virtual int WindowTextLength(WindowHandle window) = 0;

@@ -18,4 +18,10 @@ for dll in "$@"; do
   done
   echo "$dll: exports $(echo $exports) ; imports $(echo $imports)"
 done
+# The plug-in carries a version resource, shown under file properties.
+plugin="$1"
+version_strings=$(strings -e l "$plugin")
+for expected in ProductName Kalvorium FileVersion 1.1.0.0 FileDescription; do
+  grep -qx -- "$expected" <<<"$version_strings" || { echo "$plugin: version resource lacks $expected"; status=1; }
+done
 exit $status

@@ -38,8 +38,25 @@ void Win32WindowSystem::ClassName(WindowHandle window, char* buffer, int size) {
   GetClassNameA(AsHwnd(window), buffer, size);
 }
 
+// GetWindowTextA reads another process's title without asking it, but asks
+// another thread of this process with WM_GETTEXT and waits as long as that
+// thread takes; such a window gets the same timeout as a title write.
 int Win32WindowSystem::WindowText(WindowHandle window, char* buffer, int size) {
-  return GetWindowTextA(AsHwnd(window), buffer, size);
+  const HWND hwnd = AsHwnd(window);
+  DWORD process = 0;
+  const DWORD thread = GetWindowThreadProcessId(hwnd, &process);
+  if (process != GetCurrentProcessId() || thread == GetCurrentThreadId() || size <= 0) {
+    return GetWindowTextA(hwnd, buffer, size);
+  }
+  buffer[0] = '\0';
+  DWORD_PTR copied = 0;
+  if (!SendMessageTimeoutA(hwnd, WM_GETTEXT, static_cast<WPARAM>(size),
+                           reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG | SMTO_NORMAL,
+                           kWriteTimeoutMs, &copied)) {
+    return -1;
+  }
+  buffer[size - 1] = '\0';
+  return static_cast<int>(copied);
 }
 
 int Win32WindowSystem::WindowTextLength(WindowHandle window) {

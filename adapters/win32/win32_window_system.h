@@ -1,6 +1,7 @@
 // Binds the stamping pass to user32. Title writes to windows of other
-// threads go through SendMessageTimeoutA, so a hung window costs the host's
-// thread at most kWriteTimeoutMs.
+// threads, and title reads from other threads of this process, go through
+// SendMessageTimeoutA, so a hung window costs the host's thread at most
+// kWriteTimeoutMs.
 #pragma once
 
 #include "clock/window_system.h"

@@ -18,7 +18,8 @@ struct FakeWindow {
   std::string className = "Notepad";
   bool visible = true;
   bool owned = false;
-  bool hung = false;  // takes no title write in time
+  bool hung = false;       // takes no title write in time
+  bool hungReads = false;  // answers no title read in time (a thread of the host process)
 };
 
 class FakeWindowSystem : public WindowSystem {
@@ -48,6 +49,7 @@ class FakeWindowSystem : public WindowSystem {
   int WindowText(WindowHandle window, char* buffer, int size) override {
     ++textReads;
     auto it = Locate(window);
+    if (it != zOrder.end() && it->hungReads) return -1;
     return CopyOut(it == zOrder.end() ? std::string() : it->title, buffer, size);
   }
   int WindowTextLength(WindowHandle window) override {

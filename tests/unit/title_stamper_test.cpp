@@ -208,6 +208,38 @@ TEST_F(TitleStamperTest, AHungWindowIsLeftAloneForTenSeconds) {
   EXPECT_THAT(windows_.writes, ElementsAre(Pair(kEditor, "[14:05] Editor")));
 }
 
+TEST_F(TitleStamperTest, AWindowThatDoesNotAnswerAReadIsLeftAloneForTenSeconds) {
+  Add(kEditor, "Editor");
+  windows_.Window(kEditor).hungReads = true;
+  windows_.foreground = kEditor;
+  Pass();
+  EXPECT_EQ(windows_.textReads, 1);
+  windows_.tick += 9999;
+  Pass();
+  EXPECT_EQ(windows_.textReads, 1);  // not asked again
+  windows_.tick += 1;
+  windows_.Window(kEditor).hungReads = false;
+  Pass();
+  EXPECT_THAT(windows_.writes, ElementsAre(Pair(kEditor, "[14:05] Editor")));
+}
+
+TEST_F(TitleStamperTest, OnlyTheWindowThatTimedOutIsLeftAlone) {
+  Add(kMail, "Inbox");
+  Add(kOther, "Hidden");
+  Add(kEditor, "Editor");
+  windows_.Window(kMail).hungReads = true;
+  windows_.Window(kOther).visible = false;  // rejected before any read
+  windows_.foreground = kEditor;
+  Pass();
+  EXPECT_THAT(windows_.writes, ElementsAre(Pair(kEditor, "[14:05] Editor")));
+  windows_.Window(kMail).hungReads = false;
+  windows_.Window(kOther).visible = true;
+  windows_.foreground = kOther;
+  Pass();  // the hidden window was not rested along with the mail window
+  EXPECT_THAT(windows_.writes,
+              ElementsAre(Pair(kOther, "[14:05] Hidden"), Pair(kEditor, "Editor")));
+}
+
 TEST_F(TitleStamperTest, AHungWindowWithALongTitleIsNotRead) {
   Add(kEditor, std::string(400, 'x'));
   windows_.Window(kEditor).hung = true;

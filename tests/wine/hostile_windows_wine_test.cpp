@@ -136,5 +136,33 @@ TEST(HostileWindowsTest, AWindowThatRenamesItselfEvery10Ms) {
   EXPECT_GT(stamped, 0);
 }
 
+// A window of another thread of the host's own process, whose thread stops
+// pumping: reading its title must not hang the host's thread either.
+TEST(HostileWindowsTest, AHungThreadOfTheHostProcess) {
+  ClockFixture clock;
+  ASSERT_NE(clock.Start(kSettings), 0u);
+  TestWindow editor("Host editor");
+  editor.BringToFront();
+  std::atomic<HWND> window{nullptr};
+  HANDLE release = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+  std::thread hung([&] {
+    window = CreateWindowExA(WS_EX_NOACTIVATE, "STATIC", "Hung thread window", WS_POPUP, 0, 0, 10,
+                             10, nullptr, nullptr, nullptr, nullptr);
+    ShowWindow(window, SW_SHOWNOACTIVATE);
+    WaitForSingleObject(release, INFINITE);  // pumps nothing meanwhile
+    DestroyWindow(window);
+  });
+  ASSERT_TRUE(PumpUntil([&] { return window.load() != nullptr; }, 5000));
+  const double first = clock.Pass();
+  const double second = clock.Pass();
+  SetEvent(release);
+  hung.join();
+  CloseHandle(release);
+  std::printf("passes with a hung thread of this process: %.1f ms, %.1f ms\n", first, second);
+  EXPECT_LT(first, 600.0);  // ~100 ms timeout, plus emulation overhead
+  EXPECT_LT(second, first);  // then left alone
+  EXPECT_TRUE(CarriesStamp(TitleOf(editor.Handle()), "Host editor"));
+}
+
 }  // namespace
 }  // namespace kalvori::wine_testing
