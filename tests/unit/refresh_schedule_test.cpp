@@ -17,25 +17,39 @@ TEST(RefreshScheduleTest, OnlyPeriodsOf900MsOrMoreAreAligned) {
   EXPECT_TRUE(UsesAlignedSchedule(60000));
 }
 
-TEST(RefreshScheduleTest, NextPassFallsJustAfterTheNearestWholeSecond) {
+TEST(RefreshScheduleTest, NextPassFallsJustAfterTheNextWholeSecond) {
   struct Case {
     std::int64_t now;
     std::int32_t period;
     std::uint32_t delay;
   } cases[] = {
       {kNoon + 10, 999, 1000},  // on time: the next whole second
-      {kNoon + 10, 900, 1000},  // 900 ms rounds up to the next second
-      {kNoon + 10, 1000, 1000},
-      {kNoon + 300, 999, 710},  // a late pass: catch up to the next second
-      {kNoon + 499, 999, 511},
-      {kNoon + 600, 999, 1410},  // nearer to the one after
+      {kNoon + 10, 900, 1000},  // 900 ms counts as one second
+      {kNoon + 10, 1000, 1000},   {kNoon + 10, 1499, 1000},
       {kNoon + 10, 2000, 2000},  // two seconds
-      {kNoon + 995, 999, 1015},  // just before a second
-      {kNoon, 999, 1010},
+      {kNoon + 10, 60000, 60000}, {kNoon, 999, 1010},
+      {kNoon + 300, 999, 710},  // a late pass catches up with the next second
+      {kNoon + 700, 999, 310},  // also when nearer to the one after: none is skipped
+      {kNoon + 995, 999, 15},   // a pass that fired early still shows the next second
+      {kNoon + 700, 2000, 1310},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(AlignedDelay(c.now, c.period), c.delay)
         << c.now - kNoon << " ms, period " << c.period;
+  }
+}
+
+// Passes at the plain period from an arbitrary phase, then aligned: every
+// second of the clock is shown by exactly one pass.
+TEST(RefreshScheduleTest, FromAnyFirstPassEverySecondIsShownOnce) {
+  for (std::int64_t phase = 0; phase < 1000; phase += 7) {
+    std::int64_t now = kNoon + phase + 999;  // the first pass, at the plain period
+    std::int64_t shown = now / 1000;
+    for (int pass = 0; pass < 20; ++pass) {
+      now += AlignedDelay(now, 999) + pass % 3;  // timers fire a little late
+      ASSERT_EQ(now / 1000, shown + 1) << "phase " << phase << ", pass " << pass;
+      shown = now / 1000;
+    }
   }
 }
 
