@@ -40,7 +40,7 @@ wine notepad.exe >/dev/null 2>&1 &
 pids+=($!)
 notepad=""
 for _ in $(seq 120); do
-  notepad=$(xdotool search --name 'Notepad' 2>/dev/null | head -1 || true)
+  notepad=$(xdotool search --name ' - Notepad$' 2>/dev/null | head -1 || true)
   [ -n "$notepad" ] && break
   sleep 0.5
 done
