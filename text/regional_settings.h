@@ -29,7 +29,7 @@ inline RegionalSettings LoadRegionalSettings(LocaleSource& source) {
 std::string TranslateDatePicture(const std::string& picture, int calendarType,
                                  const CodePageFacts& codePage);
 
-// Whole decimal number with an optional sign; nullopt-like false otherwise.
+// Reads a whole decimal number with an optional sign; false for any other text.
 bool ParseWholeNumber(const char* text, long& value);
 
 }  // namespace kalvori

@@ -52,7 +52,7 @@ int Win32WindowSystem::WindowText(WindowHandle window, char* buffer, int size) {
   DWORD_PTR copied = 0;
   if (!SendMessageTimeoutA(hwnd, WM_GETTEXT, static_cast<WPARAM>(size),
                            reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG | SMTO_NORMAL,
-                           kWriteTimeoutMs, &copied)) {
+                           kAnswerTimeoutMs, &copied)) {
     return -1;
   }
   buffer[size - 1] = '\0';
@@ -64,7 +64,7 @@ int Win32WindowSystem::WindowTextLength(WindowHandle window) {
   if (BelongsToThisThread(hwnd)) return GetWindowTextLengthA(hwnd);
   DWORD_PTR length = 0;
   if (!SendMessageTimeoutA(hwnd, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG | SMTO_NORMAL,
-                           kWriteTimeoutMs, &length)) {
+                           kAnswerTimeoutMs, &length)) {
     return -1;
   }
   return static_cast<int>(length);
@@ -78,7 +78,7 @@ WriteResult Win32WindowSystem::WriteWindowText(WindowHandle window, const char* 
   }
   DWORD_PTR result = 0;
   if (!SendMessageTimeoutA(hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text),
-                           SMTO_ABORTIFHUNG | SMTO_NORMAL, kWriteTimeoutMs, &result)) {
+                           SMTO_ABORTIFHUNG | SMTO_NORMAL, kAnswerTimeoutMs, &result)) {
     // A window that was destroyed meanwhile is not hung; only a timeout is.
     return IsWindow(hwnd) ? WriteResult::kTimedOut : WriteResult::kDone;
   }

@@ -1,14 +1,14 @@
 // Binds the stamping pass to user32. Title writes to windows of other
 // threads, and title reads from other threads of this process, go through
 // SendMessageTimeoutA, so a hung window costs the host's thread at most
-// kWriteTimeoutMs.
+// kAnswerTimeoutMs.
 #pragma once
 
 #include "clock/window_system.h"
 
 namespace kalvori {
 
-constexpr unsigned kWriteTimeoutMs = 100;
+constexpr unsigned kAnswerTimeoutMs = 100;
 
 class Win32WindowSystem : public WindowSystem {
  public:
