@@ -55,6 +55,7 @@ add_dependencies(kalvori_wine_tests kalvori_wine_helper)
 # (The per-language tests run below, each under its own LANG.)
 add_test(NAME wine_tests COMMAND kalvori_wine_tests --gtest_filter=-*Locale*:*DoubleByte*
          --gtest_output=xml:Z:${CMAKE_BINARY_DIR}/reports/wine_tests.xml)
+set_tests_properties(wine_tests PROPERTIES TIMEOUT 900)
 # The regional settings again under other languages, checked for real.
 foreach(lang en_US de_DE ja_JP ko_KR)
   set(filter *Locale*)
@@ -64,7 +65,7 @@ foreach(lang en_US de_DE ja_JP ko_KR)
   add_test(NAME wine_locale_${lang} COMMAND kalvori_wine_tests
            --gtest_filter=${filter}
            --gtest_output=xml:Z:${CMAKE_BINARY_DIR}/reports/wine_locale_${lang}.xml)
-  set_tests_properties(wine_locale_${lang} PROPERTIES
+  set_tests_properties(wine_locale_${lang} PROPERTIES TIMEOUT 180
                        ENVIRONMENT "LANG=${lang}.UTF-8;LC_ALL=${lang}.UTF-8;KALVORI_EXPECTED_LOCALE=${lang}")
 endforeach()
 add_test(NAME pe_exports_and_imports
