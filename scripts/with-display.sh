@@ -28,8 +28,8 @@ stop_wine() {
   for dir in /proc/[0-9]*; do
     pid=${dir#/proc/}
     [ "$pid" = "$$" ] && continue
-    tr '\0' ' ' <"$dir/cmdline" 2>/dev/null | grep -q 'wine' || continue
-    tr '\0' '\n' <"$dir/environ" 2>/dev/null | grep -qx "WINEPREFIX=$WINEPREFIX" || continue
+    { tr '\0' ' ' <"$dir/cmdline"; } 2>/dev/null | grep -q 'wine' || continue
+    { tr '\0' '\n' <"$dir/environ"; } 2>/dev/null | grep -qx "WINEPREFIX=$WINEPREFIX" || continue
     kill -9 "$pid" 2>/dev/null || true
   done
 }
