@@ -54,7 +54,16 @@ TitleStamper::TitleStamper(WindowSystem& windows, TextPlatform& text,
     : windows_(windows), text_(text), regional_(regional), settings_(settings) {}
 
 ClockText TitleStamper::FormatStamp() {
-  return FormatClockText(settings_.prefixFormat, CurrentLocalDateTime(text_), regional_, text_);
+  return StampFormat().Render(CurrentLocalDateTime(text_), text_);
+}
+
+const CompiledClockFormat& TitleStamper::StampFormat() {
+  if (!stampFormat_ || stampFormatSource_ != settings_.prefixFormat) {
+    stampFormat_.reset();
+    stampFormatSource_ = settings_.prefixFormat;
+    stampFormat_.emplace(stampFormatSource_, regional_);
+  }
+  return *stampFormat_;
 }
 
 bool TitleStamper::IsStampCandidate(WindowHandle window, Title& title) {

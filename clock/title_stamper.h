@@ -8,6 +8,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,6 +16,7 @@
 #include "clock/settings.h"
 #include "clock/window_system.h"
 #include "text/clock_text.h"
+#include "text/compiled_format.h"
 #include "text/regional_settings.h"
 #include "text/text_platform.h"
 
@@ -59,6 +61,8 @@ class TitleStamper {
   // Takes the remembered stamps off the windows that still carry them.
   void RemoveStamps() noexcept;
 
+  // The stamp for now. May throw std::bad_alloc when the format has to be
+  // read anew.
   ClockText FormatStamp();
 
   // The eligibility rules in order: visible, unowned, class not in the class
@@ -77,6 +81,7 @@ class TitleStamper {
     std::uint64_t until;
   };
 
+  const CompiledClockFormat& StampFormat();
   void Pass();
   void StampOne(WindowHandle window, WindowHandle foreground, Title& title);
   std::size_t RecognizedStampLength(WindowHandle window, std::string_view title,
@@ -96,6 +101,9 @@ class TitleStamper {
   std::vector<Remembered> stamps_;
   std::vector<Resting> resting_;
   std::string scratch_;  // the title being written; keeps its capacity
+  // The prefix format, read once and again only when the setting changes.
+  std::optional<CompiledClockFormat> stampFormat_;
+  std::string stampFormatSource_;
   std::uint64_t now_ = 0;
 };
 

@@ -1,11 +1,5 @@
-// The date-time format language of the clock.
-//
-// Letters, in either case, stand for fields: y year, m month (minute after an
-// hour), n minute, d day, h hour, s second, z millisecond, e/g era; runs of a
-// letter choose the width or form. a-forms write AM/PM markers or weekday
-// names, c/t/ddddd/dddddd expand the locale's pictures (one level deep),
-// quotes make literals, "/" and ":" write the locale's separators. Output is
-// at most 256 bytes.
+// The date-time format language of the clock (text/format_parser.h tells the
+// tokens). Output is at most 256 bytes.
 #pragma once
 
 #include <string_view>

@@ -23,6 +23,15 @@ class ClockText {
     if (size_ < kCapacity) bytes_[size_++] = byte;
   }
 
+  // For a writer that knows its text fits: `write` gets the whole area of
+  // kCapacity bytes (bytes past the text are never read) and returns the
+  // text's length.
+  template <class Write>
+  void Fill(Write write) {
+    const std::size_t count = write(bytes_.data());
+    size_ = count < kCapacity ? count : kCapacity;
+  }
+
   std::string_view View() const { return std::string_view(bytes_.data(), size_); }
   std::size_t Size() const { return size_; }
   bool Empty() const { return size_ == 0; }

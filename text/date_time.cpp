@@ -1,7 +1,5 @@
 #include "text/date_time.h"
 
-#include <cmath>
-
 namespace kalvori {
 namespace {
 
@@ -14,11 +12,6 @@ std::int64_t FloorDiv(std::int64_t a, std::int64_t b) {
   std::int64_t q = a / b;
   return (a % b != 0 && ((a < 0) != (b < 0))) ? q - 1 : q;
 }
-
-// Largest magnitude that still rounds to an int64 count of milliseconds with
-// room to spare; beyond it the value is clamped (dates past year 9999 or before
-// year 1 are outside what callers produce, but must not be undefined).
-constexpr double kMaxDays = 1.0e11;
 
 }  // namespace
 
@@ -58,18 +51,6 @@ CivilDate CivilFromDayNumber(std::int64_t dayNumber) {
   date.month = static_cast<int>(monthFromMarch < 10 ? monthFromMarch + 3 : monthFromMarch - 9);
   date.year = static_cast<int>(yearOfEra + era * 400 + (date.month <= 2 ? 1 : 0));
   return date;
-}
-
-DayAndTime SplitDateTime(DateTimeValue value) {
-  if (std::isnan(value)) value = 0;
-  if (value > kMaxDays) value = kMaxDays;
-  if (value < -kMaxDays) value = -kMaxDays;
-  // Half away from zero, as llround; exact here, since |ms| stays far below 2^52.
-  const double ms = value * static_cast<double>(kMillisecondsPerDay);
-  const std::int64_t t = static_cast<std::int64_t>(ms >= 0 ? ms + 0.5 : ms - 0.5);
-  if (t >= 0) return {t / kMillisecondsPerDay + kDayNumberOfEpoch, t % kMillisecondsPerDay};
-  // Before the epoch the fraction's magnitude is the time of day.
-  return {kDayNumberOfEpoch - (-t) / kMillisecondsPerDay, (-t) % kMillisecondsPerDay};
 }
 
 void DecodeDate(std::int64_t dayNumber, DecodedMoment& moment) {

@@ -2,6 +2,7 @@
 // the time of day. Pure calendar arithmetic, no platform in sight.
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 
 namespace kalvori {
@@ -54,13 +55,41 @@ struct DayAndTime {
   std::int64_t dayNumber;  // 0001-01-01 is day 1
   std::int64_t msOfDay;
 };
-DayAndTime SplitDateTime(DateTimeValue value);
+// Inline: it runs on every formatting.
+inline DayAndTime SplitDateTime(DateTimeValue value) {
+  // Beyond this many days either way the value is clamped: far outside years
+  // 1 to 9999, yet the millisecond count stays exact and far from overflow.
+  constexpr double kMaxDays = 1.0e11;
+  constexpr double kMsPerDay = static_cast<double>(kMillisecondsPerDay);
+  if (!(value >= 0 && value <= kMaxDays)) {  // rare: NaN, huge, or before 1899-12-30
+    if (std::isnan(value)) {
+      value = 0;
+    } else if (value > kMaxDays) {
+      value = kMaxDays;
+    } else {
+      // Half away from zero, as llround; the fraction's magnitude is the
+      // time of day.
+      if (value < -kMaxDays) value = -kMaxDays;
+      const auto t = static_cast<std::int64_t>(-value * kMsPerDay + 0.5);
+      return {kDayNumberOfEpoch - t / kMillisecondsPerDay, t % kMillisecondsPerDay};
+    }
+  }
+  // Half up; exact here, since the count stays far below 2^52.
+  const auto t = static_cast<std::uint64_t>(value * kMsPerDay + 0.5);
+  const auto perDay = static_cast<std::uint64_t>(kMillisecondsPerDay);
+  return {static_cast<std::int64_t>(t / perDay) + kDayNumberOfEpoch,
+          static_cast<std::int64_t>(t % perDay)};
+}
 inline void DecodeTimeOfDay(std::int64_t msOfDay, DecodedMoment& moment) {
-  const int ms = static_cast<int>(msOfDay);
-  moment.hour = ms / 3600000;
-  moment.minute = ms / 60000 % 60;
-  moment.second = ms % 60000 / 1000;
-  moment.millisecond = ms % 1000;
+  // Each count straight from the milliseconds: short chains of arithmetic.
+  const auto ms = static_cast<std::uint32_t>(msOfDay);  // below 86,400,000
+  const std::uint32_t hour = ms / 3600000;
+  const std::uint32_t minuteOfDay = ms / 60000;
+  const std::uint32_t secondOfDay = ms / 1000;
+  moment.hour = static_cast<int>(hour);
+  moment.minute = static_cast<int>(minuteOfDay - hour * 60);
+  moment.second = static_cast<int>(secondOfDay - minuteOfDay * 60);
+  moment.millisecond = static_cast<int>(ms - secondOfDay * 1000);
 }
 void DecodeDate(std::int64_t dayNumber, DecodedMoment& moment);
 

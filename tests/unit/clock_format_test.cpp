@@ -6,6 +6,7 @@
 
 #include "fakes/fake_locale_source.h"
 #include "fakes/fake_text_platform.h"
+#include "text/compiled_format.h"
 
 namespace kalvori {
 namespace {
@@ -23,7 +24,16 @@ class ClockFormatTest : public ::testing::Test {
   }
 
   std::string Format(std::string_view format, const LocalTimeFields& at = kMoment) {
-    return std::string(FormatClockText(format, EncodeDateTime(at), regional_, platform_).View());
+    return FormatBothWays(format, EncodeDateTime(at));
+  }
+
+  // Every case also goes through the compiled form, which must agree.
+  std::string FormatBothWays(std::string_view format, double value) {
+    const std::string direct(FormatClockText(format, value, regional_, platform_).View());
+    const CompiledClockFormat compiled(format, regional_);
+    EXPECT_EQ(std::string(compiled.Render(value, platform_).View()), direct)
+        << "compiled form of \"" << format << "\"";
+    return direct;
   }
 
   RegionalSettings regional_;
@@ -178,15 +188,11 @@ TEST_F(ClockFormatTest, TheFormatEndsAtItsFirstNul) {
 
 TEST_F(ClockFormatTest, LastHalfMillisecondOfTheDayIsTheNextMidnight) {
   const double value = EncodeDateTime({2016, 6, 19, 0, 0, 0, 0}) + 1.0 - 0.3 / 86400000.0;
-  EXPECT_EQ(
-      std::string(FormatClockText("yyyy-mm-dd hh:nn:ss.zzz", value, regional_, platform_).View()),
-      "2016-06-20 00:00:00.000");
+  EXPECT_EQ(FormatBothWays("yyyy-mm-dd hh:nn:ss.zzz", value), "2016-06-20 00:00:00.000");
 }
 
 TEST_F(ClockFormatTest, DateFieldsBeforeYear1ReadZero) {
-  EXPECT_EQ(
-      std::string(FormatClockText("yyyy-mm-dd mmm|dddd", -693594.0, regional_, platform_).View()),
-      "0000-00-00 |Sunday");
+  EXPECT_EQ(FormatBothWays("yyyy-mm-dd mmm|dddd", -693594.0), "0000-00-00 |Sunday");
 }
 
 class DoubleByteFormatTest : public ClockFormatTest {
