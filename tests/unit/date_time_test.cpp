@@ -66,6 +66,10 @@ TEST(DecodeDateTimeTest, FieldsOfKnownValues) {
       {-693593.0, 1, 1, 1, 2, 0, 0, 0, 0},   // 0001-01-01, a Monday
       {2958465.0, 9999, 12, 31, 6, 0, 0, 0, 0},
       {-693594.0, 0, 0, 0, 1, 0, 0, 0, 0},  // day number 0: no date
+      {-0.0, 1899, 12, 30, 7, 0, 0, 0, 0},
+      {-0.3 / 86400000.0, 1899, 12, 30, 7, 0, 0, 0, 0},  // rounds to the epoch
+      {-0.7 / 86400000.0, 1899, 12, 30, 7, 0, 0, 0, 1},  // its magnitude rounds up
+      {std::numeric_limits<double>::quiet_NaN(), 1899, 12, 30, 7, 0, 0, 0, 0},  // as 0
   };
   for (const auto& c : cases) {
     const DecodedMoment m = DecodeDateTime(c.value);
