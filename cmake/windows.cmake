@@ -53,9 +53,17 @@ add_dependencies(kalvori_wine_tests kalvori_wine_helper)
 
 # One Wine start runs every test of the binary.
 # (The per-language tests run below, each under its own LANG.)
-add_test(NAME wine_tests COMMAND kalvori_wine_tests --gtest_filter=-*Locale*:*DoubleByte*
+add_test(NAME wine_tests COMMAND kalvori_wine_tests
+         --gtest_filter=-*Locale*:*DoubleByte*:HostProgramTest.*
          --gtest_output=xml:Z:${CMAKE_BINARY_DIR}/reports/wine_tests.xml)
-set_tests_properties(wine_tests PROPERTIES TIMEOUT 900)
+set_tests_properties(wine_tests PROPERTIES TIMEOUT 480)  # about 140 s when well
+# The host program's tests start child processes of their own. In a test
+# process that has already run many in-process clock tests, the emulated Wine
+# here now and then dies or stalls while creating such a child (older builds
+# too); in a fresh process that has not been seen.
+add_test(NAME wine_host_program COMMAND kalvori_wine_tests --gtest_filter=HostProgramTest.*
+         --gtest_output=xml:Z:${CMAKE_BINARY_DIR}/reports/wine_host_program.xml)
+set_tests_properties(wine_host_program PROPERTIES TIMEOUT 300)
 # The regional settings again under other languages, checked for real.
 foreach(lang en_US de_DE ja_JP ko_KR)
   set(filter *Locale*)
