@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "text/digit_pairs.h"
+#include "text/field_digits.h"
 #include "text/format_parser.h"
 #include "text/format_renderer.h"
 
@@ -23,31 +23,10 @@ char* PutTwoDigits(char* at, int value) {
   return at + 2;
 }
 
-// As the general writer: at least `minDigits` digits, for 0 to 9999.
-char* PutAnyNumber(char* at, int value, int minDigits) {
-  if (value < 100 && minDigits <= 2) {
-    if (value >= 10 || minDigits == 2) return PutTwoDigits(at, value);
-    *at = static_cast<char>('0' + value);
-    return at + 1;
-  }
-  int digits = value >= 1000 ? 4 : value >= 100 ? 3 : value >= 10 ? 2 : 1;
-  if (digits < minDigits) digits = minDigits;
-  for (int i = digits - 1; i >= 0; --i) {
-    at[i] = static_cast<char>('0' + value % 10);
-    value /= 10;
-  }
-  return at + digits;
-}
-
-// Two digits, the common case, without a call.
-inline char* PutNumber(char* at, int value, int minDigits) {
-  if (minDigits == 2 && value < 100) return PutTwoDigits(at, value);
-  return PutAnyNumber(at, value, minDigits);
-}
-
-int TwelveHour(int hour) {
-  if (hour == 0) return 12;
-  return hour > 12 ? hour - 12 : hour;
+// The two-digit case, nearly every field, in one copy.
+char* PutField(char* at, int value, int width) {
+  if (width == 2 && value < 100) return PutTwoDigits(at, value);
+  return PutNumber(at, value, width);
 }
 
 constexpr std::size_t kUnbounded = ClockText::kCapacity + 1;
@@ -248,21 +227,21 @@ __attribute__((always_inline)) inline char* CompiledClockFormat::WriteStep(
   switch (piece.code) {
     case FormatOpCode::kYear:
       return piece.width == 2 ? PutTwoDigits(at, moment.date.year % 100)
-                              : PutNumber(at, moment.date.year, 4);
+                              : PutField(at, moment.date.year, 4);
     case FormatOpCode::kMonth:
-      return PutNumber(at, moment.date.month, piece.width);
+      return PutField(at, moment.date.month, piece.width);
     case FormatOpCode::kDay:
-      return PutNumber(at, moment.date.day, piece.width);
+      return PutField(at, moment.date.day, piece.width);
     case FormatOpCode::kHour:
-      return PutNumber(at, moment.hour, piece.width);
+      return PutField(at, moment.hour, piece.width);
     case FormatOpCode::kHour12:
-      return PutNumber(at, TwelveHour(moment.hour), piece.width);
+      return PutField(at, TwelveHour(moment.hour), piece.width);
     case FormatOpCode::kMinute:
-      return PutNumber(at, moment.minute, piece.width);
+      return PutField(at, moment.minute, piece.width);
     case FormatOpCode::kSecond:
-      return PutNumber(at, moment.second, piece.width);
+      return PutField(at, moment.second, piece.width);
     case FormatOpCode::kMillisecond:
-      return PutNumber(at, moment.millisecond, piece.width);
+      return PutField(at, moment.millisecond, piece.width);
     case FormatOpCode::kMonthAbbrev:
     case FormatOpCode::kMonthName:
       return entry(moment.date.month);

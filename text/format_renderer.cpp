@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "text/digit_pairs.h"
+#include "text/field_digits.h"
 
 namespace kalvori {
 namespace {
@@ -53,7 +53,7 @@ __attribute__((always_inline)) inline void FormatRenderer::Put(FormatOpCode code
       Number(Time().hour, width);
       break;
     case FormatOpCode::kHour12:
-      Hour12(width);
+      Number(TwelveHour(Time().hour), width);
       break;
     case FormatOpCode::kMinute:
       Number(Time().minute, width);
@@ -84,16 +84,6 @@ __attribute__((always_inline)) inline void FormatRenderer::Put(FormatOpCode code
     case FormatOpCode::kEveningText:
       break;
   }
-}
-
-void FormatRenderer::Hour12(int width) {
-  int hour = Time().hour;
-  if (hour == 0) {
-    hour = 12;
-  } else if (hour > 12) {
-    hour -= 12;
-  }
-  Number(hour, width);
 }
 
 // The era text for the value's date, up to its first NUL; empty on failure.
@@ -144,29 +134,8 @@ int FormatRenderer::SplitCharacters(std::string_view text, std::size_t (&bounds)
 }
 
 void FormatRenderer::Number(int value, int minDigits) {
-  if (value >= 0 && value < 100 && minDigits <= 2) {  // nearly every field
-    const char* pair = kDigitPairs + 2 * value;
-    if (value >= 10 || minDigits == 2) {
-      out_.Append(std::string_view(pair, 2));
-    } else {
-      out_.Append(pair[1]);
-    }
-    return;
-  }
-  LongNumber(value, minDigits);
-}
-
-void FormatRenderer::LongNumber(int value, int minDigits) {
   char digits[16];
-  int length = 0;
-  unsigned magnitude = value < 0 ? 0U - static_cast<unsigned>(value) : static_cast<unsigned>(value);
-  do {
-    digits[length++] = static_cast<char>('0' + magnitude % 10);
-    magnitude /= 10;
-  } while (magnitude != 0);
-  while (length < minDigits) digits[length++] = '0';
-  if (value < 0) out_.Append('-');
-  while (length > 0) out_.Append(digits[--length]);
+  out_.Append(std::string_view(digits, PutNumber(digits, value, minDigits) - digits));
 }
 
 void FormatRenderer::Write(const FormatOp* ops, std::size_t count, const char* texts) {

@@ -51,8 +51,6 @@ class FormatRenderer {
 
   void Put(FormatOpCode code, int width);
   void Number(int value, int minDigits);
-  void LongNumber(int value, int minDigits);
-  void Hour12(int width);
   std::string_view EraText(const char* picture);
   void EraYear(int width);
   void EraName(int width);
